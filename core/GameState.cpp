@@ -1,0 +1,115 @@
+#include "GameState.h"
+
+#include <utility>
+
+#include "CardBack.h"
+#include "RandomSource.h"
+
+namespace vestorine {
+
+GameState::GameState(CardBackChoice& back, RandomSource& random)
+    : m_back(back)
+    , m_random(random) {}
+
+void GameState::StartDeal() {
+    m_dealt = m_picked = m_revealing = m_gameLost = false;
+    m_messageIndex = MsgBlank;
+    m_rowSuit.fill(0);
+    shuffleDeck();
+    if (m_back.RandomBack)
+        m_back.randomPick(m_random);
+}
+
+void GameState::shuffleDeck() {
+    m_random.seedFromClock();
+    auto deck = deckInTableOrder();
+    for (int i = CellCount; i >= 2; --i) {
+        const int j = m_random.uniform(1, i);
+        if (j != i)
+            std::swap(deck[i - 1], deck[j - 1]);
+    }
+    for (int i = 0; i < CellCount; ++i)
+        m_tableau[i / ColumnCount][i % ColumnCount] = deck[i];
+}
+
+void GameState::EndDeal() {
+    m_messageIndex = MsgInvitePick;
+    m_dealt = true;
+}
+
+std::optional<int> GameState::Pick(int row, int col) {
+    if (!m_dealt || m_picked || !isCell(row, col))
+        return std::nullopt;
+    m_currentCard = Tableau(row, col);
+    m_firstRow = row;
+    m_firstCol = col;
+    m_picked = true;
+    m_messageIndex = MsgInviteCarry;
+    return m_currentCard;
+}
+
+bool GameState::fitsHome(int card, int row, int col) const {
+    if (!belongsToColumn(card, col))
+        return false;
+    const int suit = suitNumber(card);
+    if (RowSuit(row) != 0 && RowSuit(row) != suit)
+        return false;
+    for (int k = 1; k <= RowCount; ++k)
+        if (k != row && RowSuit(k) == suit)
+            return false;
+    return true;
+}
+
+bool GameState::allEmpty() const {
+    for (const auto& row : m_tableau)
+        for (int card : row)
+            if (card != EmptyCell)
+                return false;
+    return true;
+}
+
+PlaceResult GameState::Place(int row, int col) {
+    if (!m_picked || m_revealing || !isCell(row, col) || !fitsHome(m_currentCard, row, col))
+        return {};
+
+    m_rowSuit[row - 1] = suitNumber(m_currentCard);
+    PlaceResult result;
+    result.laidCard = m_currentCard;
+    int& cell = m_tableau[row - 1][col - 1];
+    if (row == m_firstRow && col == m_firstCol) {
+        cell = EmptyCell;
+        m_revealing = true;
+        result.outcome = PlaceOutcome::ChainClosed;
+        result.AllPlaced = allEmpty();
+        m_messageIndex = result.AllPlaced ? MsgWon : MsgInviteReveal;
+        return result;
+    }
+    m_currentCard = cell;
+    cell = EmptyCell;
+    result.outcome = PlaceOutcome::Advanced;
+    result.newTalon = m_currentCard;
+    return result;
+}
+
+std::optional<RevealResult> GameState::Reveal(int row, int col) {
+    if (!m_dealt || !m_revealing || !isCell(row, col))
+        return std::nullopt;
+    int& cell = m_tableau[row - 1][col - 1];
+    if (cell == EmptyCell)
+        return std::nullopt;
+
+    RevealResult result{cell, RevealVerdict::Continue};
+    if (!fitsHome(cell, row, col))
+        m_gameLost = true;
+    cell = EmptyCell;
+    if (m_gameLost) {
+        m_messageIndex = MsgLost;
+        result.verdict = RevealVerdict::Lost;
+    } else if (allEmpty()) {
+        m_messageIndex = MsgWon;
+        result.verdict = RevealVerdict::Won;
+    }
+    return result;
+}
+
+} // namespace vestorine

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game needs to build, run and test; installs nothing when
+# they are all present already.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-svg-dev libgl-dev
+    libgtest-dev libbenchmark-dev
+    fonts-liberation2
+    xvfb xdotool imagemagick x11-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    echo "deps: all ${#packages[@]} packages present"
+    exit 0
+fi
+
+echo "deps: installing ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+echo "deps: installed ${missing[*]}"

@@ -1,0 +1,4 @@
+#include "UnitAPropos.h"
+
+TFormApropos::TFormApropos(QWidget* parent)
+    : QWidget(parent, Qt::Window) {}

@@ -1,0 +1,4 @@
+#include "UnitDos.h"
+
+TFormDos::TFormDos(QWidget* parent)
+    : QWidget(parent, Qt::Window) {}

@@ -1,0 +1,4 @@
+#include "UnitLoto.h"
+
+TFormLoto::TFormLoto(QWidget* parent)
+    : QWidget(parent, Qt::Window) {}
