@@ -1,5 +1,8 @@
 #include <QApplication>
 
+#include "CardBack.h"
+#include "GameState.h"
+#include "RandomSource.h"
 #include "Unit1.h"
 #include "UnitAPropos.h"
 #include "UnitDos.h"
@@ -8,13 +11,18 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vestorine"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vestorine"));
+
+    // One game state and one back choice for the whole run.
+    vestorine::ClockRandom random;
+    vestorine::CardBackChoice back;
+    vestorine::GameState game(back, random);
 
     // Created in this order; only the main window is shown, the others wait hidden.
-    TForm1 form1;
+    TForm1 form1(game, back);
     TFormApropos formApropos;
-    TFormDos formDos;
-    TFormLoto formLoto;
+    TFormDos formDos(back);
+    TFormLoto formLoto(random);
+    form1.setCompanions(&formApropos, &formDos, &formLoto);
     form1.show();
     return QApplication::exec();
 }

@@ -1,4 +1,11 @@
 #include "UnitLoto.h"
 
-TFormLoto::TFormLoto(QWidget* parent)
-    : QWidget(parent, Qt::Window) {}
+#include "RandomSource.h"
+
+TFormLoto::TFormLoto(vestorine::RandomSource& random, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_random(random) {}
+
+void TFormLoto::showLoto() {}
+
+void TFormLoto::applyLanguage(int) {}
