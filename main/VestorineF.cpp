@@ -11,6 +11,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vestorine"));
+    // The desktop matches running windows to the menu entry, and its icon, by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vestorine.Vestorine"));
 
     // One game state and one back choice for the whole run.
     vestorine::ClockRandom random;

@@ -1,0 +1,124 @@
+#!/usr/bin/env bash
+# Checks the game as a player's system would get it: validates the desktop entry and the software
+# metadata, installs into a scratch root, builds the Debian package and compares its contents, then
+# starts the installed binary under a private X server and waits for its window.
+#
+#   check-package.sh <build-dir> <source-dir>
+# Leaves the package and a screenshot in <build-dir>/package-check/. Changes nothing outside.
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+source=$(cd "$2" && pwd)
+app_id=org.vestorine.Vestorine
+out="$build/package-check"
+tmp=$(mktemp -d)
+xvfb_pid=""
+game_pid=""
+
+cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "package check FAILED: $*" >&2
+    exit 1
+}
+
+# Both validators must be silent but for the notes newer metadata tags draw from this version.
+validate() {
+    local report
+    report=$(desktop-file-validate "$source/packaging/$app_id.desktop" 2>&1) ||
+        fail "desktop entry: $report"
+    [ -z "$report" ] || fail "desktop entry: $report"
+    report=$(appstreamcli validate --no-net "$source/packaging/$app_id.metainfo.xml" 2>&1) ||
+        fail "metainfo: $report"
+    if grep -E '^[EW]:' <<<"$report"; then fail "metainfo has errors or warnings"; fi
+    echo "validators: desktop entry and metainfo clean"
+}
+
+# The files every install must hold, relative to the prefix; the readmes once they exist.
+expected_files() {
+    echo bin/vestorine
+    echo share/applications/$app_id.desktop
+    echo share/metainfo/$app_id.metainfo.xml
+    echo share/icons/hicolor/scalable/apps/$app_id.svg
+    for size in 16 24 32 48 64 128 256; do
+        echo share/icons/hicolor/${size}x${size}/apps/$app_id.png
+    done
+    echo share/doc/vestorine/copyright
+    for readme in readme.txt lisezmoi.txt; do
+        if [ -e "$source/$readme" ] || [ -e "$source/docs/$readme" ]; then
+            echo share/vestorine/$readme
+        fi
+    done
+}
+
+install_to_scratch() {
+    DESTDIR="$tmp/root" cmake --install "$build" --prefix /usr >/dev/null
+    (cd "$tmp/root/usr" && find . -type f | sed 's|^\./||' | sort) >"$tmp/installed"
+    expected_files | sort >"$tmp/expected"
+    local missing
+    missing=$(comm -23 "$tmp/expected" "$tmp/installed")
+    [ -z "$missing" ] || fail "not installed: $missing"
+    echo "install: $(wc -l <"$tmp/installed") files under the prefix, all expected ones present"
+}
+
+build_deb() {
+    rm -rf "$out" && mkdir -p "$out"
+    (cd "$build" && cpack -G DEB -B "$tmp/cpack" >"$tmp/cpack.log" 2>&1) ||
+        fail "cpack: $(cat "$tmp/cpack.log")"
+    local debs=("$tmp"/cpack/vestorine_*.deb)
+    [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single package"
+    cp "${debs[0]}" "$out/"
+    deb="$out/$(basename "${debs[0]}")"
+    dpkg-deb -c "$deb" | awk '$NF !~ /\/$/ {print $NF}' | sed 's|^\./usr/||' | sort >"$tmp/packaged"
+    diff -u "$tmp/installed" "$tmp/packaged" >&2 || fail "package and install differ"
+    local depends
+    depends=$(dpkg-deb -f "$deb" Depends)
+    for needed in fonts-liberation2 libqt6widgets6 libqt6svg6; do
+        grep -q "$needed" <<<"$depends" || fail "package does not depend on $needed: $depends"
+    done
+    [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "package is not in section games"
+    echo "package: $(basename "$deb") holds the same files; depends on $depends"
+}
+
+start_display() {
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" 2>/dev/null &
+    xvfb_pid=$!
+    for _ in $(seq 300); do
+        [ -s "$tmp/display" ] && break
+        sleep 0.1
+    done
+    [ -s "$tmp/display" ] || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n1 "$tmp/display")"
+}
+
+# Runs from an empty folder with its own configuration folder, so nothing of the developer's leaks
+# in and the game finds its readmes only where the install put them.
+run_installed() {
+    mkdir -p "$tmp/config" "$tmp/cwd"
+    (cd "$tmp/cwd" && XDG_CONFIG_HOME="$tmp/config" QT_QPA_PLATFORM=xcb \
+        exec "$tmp/root/usr/bin/vestorine" >"$tmp/game.log" 2>&1) &
+    game_pid=$!
+    # A generous safety net against a game that never shows up, not a speed requirement.
+    local window
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name '^VESTORINE') ||
+        fail "no window appeared: $(cat "$tmp/game.log")"
+    import -window root "$out/installed.png"
+    kill -0 "$game_pid" 2>/dev/null || fail "the game ended on its own: $(cat "$tmp/game.log")"
+    kill "$game_pid"
+    local status=0
+    wait "$game_pid" || status=$?
+    game_pid=""
+    [ "$status" -eq 143 ] || fail "the game did not end on request (status $status)"
+    echo "run: installed binary showed window $window; screenshot $out/installed.png"
+}
+
+validate
+install_to_scratch
+build_deb
+start_display
+run_installed
