@@ -1,4 +1,85 @@
 #include "UnitAPropos.h"
 
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+#include "CardDraw.h"
+#include "LabelUrl.h"
+
+namespace {
+
+const QString SansFamily = QStringLiteral("Liberation Sans");
+
+QFont sansFont(int pixels, bool italic = false) {
+    QFont font(SansFamily);
+    font.setPixelSize(pixels);
+    font.setBold(true);
+    font.setItalic(italic);
+    return font;
+}
+
+QLabel* centredLabel(QWidget* parent, const QString& text, const QRect& geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(sansFont(15));
+    return label;
+}
+
+} // namespace
+
 TFormApropos::TFormApropos(QWidget* parent)
-    : QWidget(parent, Qt::Window) {}
+    : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    setWindowTitle(QStringLiteral("A propos de Vestorine"));
+    setWindowIcon(QIcon(QStringLiteral(":/vestorine.svg")));
+    setFixedSize(277, 216);
+    move(172, 182);
+    setModal(false);
+    createBrand();
+    createTexts();
+}
+
+void TFormApropos::createBrand() {
+    Panel1 = new QFrame(this);
+    Panel1->setGeometry(8, 8, 257, 65);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setLineWidth(2);
+    auto* brand = new QLabel(QStringLiteral("Vestorine"), Panel1);
+    brand->setGeometry(Panel1->contentsRect());
+    brand->setAlignment(Qt::AlignCenter);
+    // The heaviest face of the sans family, standing for a black weight.
+    QFont font = sansFont(53, true);
+    font.setWeight(QFont::Black);
+    brand->setFont(font);
+    QPalette palette = brand->palette();
+    palette.setColor(QPalette::WindowText, cards::toQColor(0x808080));
+    brand->setPalette(palette);
+
+    Image1 = new QLabel(this);
+    Image1->setGeometry(16, 80, 33, 33);
+    Image1->setPixmap(QIcon(QStringLiteral(":/vestorine.svg")).pixmap(32, 32));
+}
+
+void TFormApropos::createTexts() {
+    Label1 = centredLabel(this, QStringLiteral("Vestorine 1.0"), QRect(64, 88, 161, 17));
+    Label2 = centredLabel(this, QStringLiteral("by the Vestorine team"), QRect(24, 120, 225, 17));
+
+    LabelUrl1 = new TLabelUrl(this);
+    QFont font = sansFont(15);
+    font.setUnderline(true);
+    LabelUrl1->setFont(font);
+    LabelUrl1->setAlignment(Qt::AlignCenter);
+    // Wider than the box of a short address, kept on the same centre, so the whole link shows.
+    LabelUrl1->setGeometry(27, 144, 225, 18);
+    LabelUrl1->setUrl(QStringLiteral("https://vestorine.org/"));
+
+    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
+                              QStringLiteral("OK"), this);
+    BitBtn1->setGeometry(96, 176, 75, 25);
+    BitBtn1->setDefault(true);
+    connect(BitBtn1, &QPushButton::clicked, this, &QWidget::hide);
+}

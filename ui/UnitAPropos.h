@@ -1,9 +1,26 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
-class TFormApropos : public QWidget {
+class QFrame;
+class QLabel;
+class QPushButton;
+class TLabelUrl;
+
+// The About window: the brand, the version, a credit line and the project's web address.
+class TFormApropos : public QDialog {
     Q_OBJECT
 public:
     explicit TFormApropos(QWidget* parent = nullptr);
+
+    QFrame* Panel1 = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    TLabelUrl* LabelUrl1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+
+private:
+    void createBrand();
+    void createTexts();
 };

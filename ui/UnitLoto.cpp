@@ -1,11 +1,146 @@
 #include "UnitLoto.h"
 
+#include <algorithm>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+#include "CardDraw.h"
 #include "RandomSource.h"
 
+namespace {
+
+constexpr int HighestNumber = 49;
+constexpr std::array<int, TFormLoto::SlotCount> SlotLeft{16, 56, 96, 136, 176, 216, 312};
+
+QFont sansFont(int pixels) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(pixels);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
 TFormLoto::TFormLoto(vestorine::RandomSource& random, QWidget* parent)
-    : QWidget(parent, Qt::Window)
-    , m_random(random) {}
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint)
+    , m_random(random) {
+    setWindowTitle(QStringLiteral("Bonne Chance"));
+    resize(366, 124);
+    move(192, 205);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, cards::toQColor(0x008000));
+    setPalette(palette);
+    setAutoFillBackground(true);
 
-void TFormLoto::showLoto() {}
+    Label1 = new QLabel(
+        QStringLiteral("C'est votre jour de chance ! Imaginons une grille de loto ...."), this);
+    Label1->setGeometry(16, 8, 337, 13);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setFont(sansFont(11));
+    QPalette labelPalette = Label1->palette();
+    labelPalette.setColor(QPalette::WindowText, cards::toQColor(0x00FFFF));
+    Label1->setPalette(labelPalette);
 
-void TFormLoto::applyLanguage(int) {}
+    TimerLoto = new QTimer(this);
+    TimerLoto->setInterval(50);
+    connect(TimerLoto, &QTimer::timeout, this, &TFormLoto::TimerLotoTimer);
+    createSlots();
+    resetGrid();
+}
+
+void TFormLoto::createSlots() {
+    for (int k = 0; k < SlotCount; ++k) {
+        Edits[k] = new QLineEdit(this);
+        Edits[k]->setGeometry(SlotLeft[k], 32, 33, 32);
+        Edits[k]->setFont(sansFont(21));
+        const QString caption =
+            k + 1 < SlotCount ? QStringLiteral("B%1").arg(k + 1) : QStringLiteral("C");
+        Buttons[k] = new QPushButton(caption, this);
+        Buttons[k]->setGeometry(SlotLeft[k], 72, 33, 25);
+        // Only the mouse draws: the buttons' own click, which the keyboard can also give, is
+        // never used.
+        Buttons[k]->installEventFilter(this);
+    }
+}
+
+void TFormLoto::showLoto() {
+    if (isVisible()) {
+        raise();
+        activateWindow();
+        return;
+    }
+    show();
+}
+
+void TFormLoto::applyLanguage(int language) {
+    const bool english = language == 1;
+    setWindowTitle(english ? QStringLiteral("Good Luck !") : QStringLiteral("Bonne Chance !"));
+    Label1->setText(
+        english ? QStringLiteral("You are lucky today ! Let's imagine a loto serial ...")
+                : QStringLiteral("C'est votre jour de chance ! Imaginons une grille de loto ..."));
+}
+
+// A restore from the minimised state is also a show; only a real opening starts a fresh grid.
+void TFormLoto::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        resetGrid();
+    QWidget::showEvent(event);
+}
+
+void TFormLoto::resetGrid() {
+    TimerLoto->stop();
+    m_numbers.fill(0);
+    m_slot = 1;
+    for (int k = 0; k < SlotCount; ++k) {
+        Edits[k]->setText(QStringLiteral("00"));
+        Buttons[k]->setEnabled(k == 0);
+        Buttons[k]->setDown(false);
+    }
+}
+
+bool TFormLoto::eventFilter(QObject* watched, QEvent* event) {
+    const auto at = std::find(Buttons.begin(), Buttons.end(), watched);
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (at == Buttons.end() || !(press || event->type() == QEvent::MouseButtonRelease))
+        return QWidget::eventFilter(watched, event);
+    const int slot = int(at - Buttons.begin()) + 1;
+    if ((*at)->isEnabled()) {
+        if (press)
+            ButtonMouseDown(slot);
+        else
+            ButtonMouseUp(slot);
+    }
+    return true;
+}
+
+void TFormLoto::ButtonMouseDown(int slot) {
+    m_slot = slot;
+    Buttons[slot - 1]->setDown(true);
+    TimerLoto->start();
+}
+
+void TFormLoto::ButtonMouseUp(int slot) {
+    TimerLoto->stop();
+    Buttons[slot - 1]->setDown(false);
+    Buttons[slot - 1]->setEnabled(false);
+    if (slot < SlotCount)
+        Buttons[slot]->setEnabled(true);
+}
+
+// Every tick draws afresh, so the box keeps changing while the button is held.
+void TFormLoto::TimerLotoTimer() {
+    const int k = m_slot;
+    m_random.seedFromClock();
+    int candidate = m_random.uniform(1, HighestNumber);
+    const auto earlier = m_numbers.begin() + (k - 1);
+    while (std::find(m_numbers.begin(), earlier, candidate) != earlier)
+        candidate = candidate % HighestNumber + 1;
+    m_numbers[k - 1] = candidate;
+    Edits[k - 1]->setText(QString::number(candidate));
+}

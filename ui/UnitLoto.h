@@ -1,21 +1,52 @@
 #pragma once
 
+#include <array>
+
 #include <QWidget>
 
 namespace vestorine {
 class RandomSource;
 }
 
-// The reward window that draws lottery numbers.
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+// The reward window that draws lottery numbers: six distinct numbers from 1 to 49 and a
+// seventh, complementary one, each spun while its button is held down.
 class TFormLoto : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int SlotCount = 7;
+
     explicit TFormLoto(vestorine::RandomSource& random, QWidget* parent = nullptr);
 
     // Shows a fresh grid, or only raises the window when it is already visible.
     void showLoto();
     void applyLanguage(int language);
 
+    // Slot k (1..7); 0 when it was not drawn.
+    int LotoNumbers(int slot) const { return m_numbers[slot - 1]; }
+    int LotoSlot() const { return m_slot; }
+
+    QLabel* Label1 = nullptr;
+    std::array<QLineEdit*, SlotCount> Edits{};
+    std::array<QPushButton*, SlotCount> Buttons{};
+    QTimer* TimerLoto = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void createSlots();
+    void resetGrid();
+    void ButtonMouseDown(int slot);
+    void ButtonMouseUp(int slot);
+    void TimerLotoTimer();
+
     vestorine::RandomSource& m_random;
+    std::array<int, SlotCount> m_numbers{};
+    int m_slot = 1;
 };

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <functional>
+
+#include <QLabel>
+
+// A label that opens its web address in the browser when clicked.
+class TLabelUrl : public QLabel {
+    Q_OBJECT
+public:
+    using Callback = std::function<void(TLabelUrl* sender)>;
+
+    explicit TLabelUrl(QWidget* parent = nullptr);
+
+    QString Url() const { return m_url; }
+    // Also shows the address as the label's text.
+    void setUrl(const QString& url);
+
+    // Called first when the label is clicked, before the address is opened.
+    Callback OnClick;
+    // Kept for the window's design; the label never calls it.
+    Callback OnUrlClick;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QString m_url;
+    bool m_pressed = false;
+};

@@ -1,0 +1,58 @@
+#include "ShellOpen.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+#include "Messages.h"
+
+namespace shell {
+
+namespace {
+
+Opener& currentOpener() {
+    static Opener opener;
+    return opener;
+}
+
+} // namespace
+
+void setOpener(Opener opener) {
+    currentOpener() = std::move(opener);
+}
+
+bool open(const QUrl& url) {
+    if (const Opener& opener = currentOpener())
+        return opener(url);
+    return QDesktopServices::openUrl(url);
+}
+
+QStringList dataFolders() {
+    const QString bin = QCoreApplication::applicationDirPath();
+    return {QDir::cleanPath(bin + QStringLiteral("/../share/vestorine")), bin};
+}
+
+QString findReadme(int language, const QStringList& folders) {
+    const QString name = language == vestorine::English ? QStringLiteral("readme.txt")
+                                                        : QStringLiteral("lisezmoi.txt");
+    for (const QString& folder : folders) {
+        const QFileInfo file(QDir(folder), name);
+        if (file.isFile())
+            return file.absoluteFilePath();
+    }
+    return {};
+}
+
+QString readmePath(int language) {
+    return findReadme(language, dataFolders());
+}
+
+void openReadme(int language) {
+    const QString path = readmePath(language);
+    if (!path.isEmpty())
+        open(QUrl::fromLocalFile(path));
+}
+
+} // namespace shell
