@@ -31,9 +31,20 @@ QLabel* centredLabel(QWidget* parent, const QString& text, const QRect& geometry
 
 } // namespace
 
+// The pictures are compiled into this static library; naming their initialiser makes the linker
+// keep them.
+static void loadPictures() {
+    static const bool loaded = [] {
+        Q_INIT_RESOURCE(resources);
+        return true;
+    }();
+    (void)loaded;
+}
+
 TFormApropos::TFormApropos(QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    loadPictures();
     setWindowTitle(QStringLiteral("A propos de Vestorine"));
     setWindowIcon(QIcon(QStringLiteral(":/vestorine.svg")));
     setFixedSize(277, 216);

@@ -35,6 +35,9 @@ public:
     std::array<QPushButton*, SlotCount> Buttons{};
     QTimer* TimerLoto = nullptr;
 
+    // Each tick of TimerLoto: draws the number of the slot being held.
+    void TimerLotoTimer();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -44,7 +47,6 @@ private:
     void resetGrid();
     void ButtonMouseDown(int slot);
     void ButtonMouseUp(int slot);
-    void TimerLotoTimer();
 
     vestorine::RandomSource& m_random;
     std::array<int, SlotCount> m_numbers{};

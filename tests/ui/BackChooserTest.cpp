@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "CardBack.h"
+#include "CardDraw.h"
+#include "UnitDos.h"
+
+using vestorine::CardBackChoice;
+
+namespace {
+
+constexpr int W = 71;
+constexpr int H = 96;
+
+class BackChooserTest : public testing::Test {
+protected:
+    BackChooserTest()
+        : form(back) {
+        form.setCardSize(W, H);
+        // A choice already made, so each test sees what a click changes.
+        back.choosePicture(1);
+        back.chooseCrosshatch(2);
+        back.choosePicture(3);
+    }
+
+    void releaseAt(QPoint point, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mousePress(form.ImageJeu, button, {}, QPoint(5, 5));
+        QTest::mouseRelease(form.ImageJeu, button, {}, point);
+    }
+
+    CardBackChoice back;
+    TFormDos form;
+};
+
+// The top-left corner of cell (row, col), both 1-based.
+QPoint corner(int row, int col) {
+    return {(col - 1) * (W + 10), (row - 1) * (H + 10)};
+}
+
+} // namespace
+
+TEST_F(BackChooserTest, DesignTextsUntilALanguageIsChosen) {
+    EXPECT_EQ(form.windowTitle(), "Dos des cartes");
+    EXPECT_EQ(form.Label1->text(), "Cliquez le dos de votre choix ou");
+    EXPECT_EQ(form.ButtonRandom->text(), "Aléatoire");
+    EXPECT_EQ(form.Label1->font().pixelSize(), 15);
+    EXPECT_TRUE(form.Label1->font().bold() && form.Label1->font().italic());
+    EXPECT_EQ(form.Label1->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    EXPECT_EQ(form.ButtonRandom->palette().color(QPalette::ButtonText), QColor(0, 0, 255));
+    EXPECT_EQ(form.ButtonRandom->font().pixelSize(), 12);
+}
+
+TEST_F(BackChooserTest, LanguageSwitchRewritesEveryText) {
+    struct Expected {
+        int language;
+        const char* title;
+        const char* label;
+        const char* button;
+    };
+    const Expected sets[] = {
+        {1, "CARDS DECK", "Click the deck to use or", "Random"},
+        {2, "DOS DES CARTES", "Cliquez le dos à utiliser ou", "Aléatoire"},
+        {1, "CARDS DECK", "Click the deck to use or", "Random"},
+    };
+    for (const Expected& set : sets) {
+        form.applyLanguage(set.language);
+        EXPECT_EQ(form.windowTitle(), QString::fromUtf8(set.title));
+        EXPECT_EQ(form.Label1->text(), QString::fromUtf8(set.label));
+        EXPECT_EQ(form.ButtonRandom->text(), QString::fromUtf8(set.button));
+    }
+}
+
+TEST_F(BackChooserTest, EachCellChoosesItsBack) {
+    for (int row = 1; row <= 4; ++row) {
+        for (int col = 1; col <= 4; ++col) {
+            CardBackChoice expected = back;
+            if (row < 4)
+                expected.choosePicture(4 * (row - 1) + col);
+            else
+                expected.chooseCrosshatch(col);
+            back.chooseRandom();
+            form.showChooser();
+            releaseAt(corner(row, col) + QPoint(W / 2, H / 2));
+            EXPECT_EQ(back.Back, expected.Back) << row << "," << col;
+            EXPECT_EQ(back.ColorIndex, expected.ColorIndex) << row << "," << col;
+            EXPECT_EQ(back.BackColor, expected.BackColor) << row << "," << col;
+            EXPECT_FALSE(back.RandomBack);
+            EXPECT_FALSE(form.isVisible()) << row << "," << col;
+        }
+    }
+}
+
+TEST_F(BackChooserTest, AnyMouseButtonChooses) {
+    form.showChooser();
+    releaseAt(corner(2, 2) + QPoint(1, 1), Qt::RightButton);
+    EXPECT_EQ(back.Back, 53 + 6);
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(BackChooserTest, GapsBordersAndOutsideDoNothing) {
+    const QPoint misses[] = {
+        corner(1, 1),                          // the cell's own top-left pixel
+        corner(2, 3) + QPoint(0, H / 2),       // a left border
+        corner(3, 2) + QPoint(W / 2, 0),       // a top border
+        corner(1, 1) + QPoint(W, H / 2),       // just right of a cell
+        corner(1, 2) + QPoint(-5, H / 2),      // the gap between two columns
+        corner(2, 1) + QPoint(W / 2, -5),      // the gap between two rows
+        corner(4, 4) + QPoint(W + 20, H + 20), // the margin past the last cell
+        QPoint(-30, 50),                       // left of the grid, after a press inside it
+        QPoint(2000, 2000),                    // far outside the window
+    };
+    form.showChooser();
+    for (const QPoint point : misses) {
+        releaseAt(point);
+        EXPECT_EQ(back.Back, 56) << point.x() << "," << point.y();
+        EXPECT_FALSE(back.RandomBack);
+        EXPECT_TRUE(form.isVisible()) << point.x() << "," << point.y();
+    }
+}
+
+TEST_F(BackChooserTest, RandomButtonKeepsTheBackAndCloses) {
+    form.showChooser();
+    QTest::mouseClick(form.ButtonRandom, Qt::LeftButton);
+    EXPECT_TRUE(back.RandomBack);
+    EXPECT_EQ(back.Back, 56);
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(BackChooserTest, GridIsPaintedAtEachShowingAndOnlyRaisedWhenVisible) {
+    form.showChooser();
+    EXPECT_EQ(form.ImageJeu->geometry(), QRect(10, 10, 4 * W + 50, 4 * H + 30));
+    const QImage first = form.ImageJeu->grab().toImage();
+    const QColor gap = form.palette().color(QPalette::Window);
+    EXPECT_EQ(first.pixelColor(corner(1, 2) + QPoint(-5, 20)), gap);
+    // The crosshatch backs take their colours from the table, so they differ from one another.
+    EXPECT_NE(first.copy(QRect(corner(4, 1), QSize(W, H))),
+              first.copy(QRect(corner(4, 3), QSize(W, H))));
+
+    // Asked again while open, it is not laid out or painted anew; after a close it is.
+    form.setCardSize(30, 40);
+    form.showChooser();
+    EXPECT_EQ(form.ImageJeu->width(), 4 * W + 50);
+    form.close();
+    form.showChooser();
+    EXPECT_EQ(form.ImageJeu->geometry(), QRect(10, 10, 4 * 30 + 50, 4 * 40 + 30));
+}
