@@ -1,8 +1,72 @@
 #include "CardDraw.h"
 
+#include "BackPainter.h"
+#include "FacePainter.h"
+#include "SuitShapes.h"
+
+#include <QHash>
+#include <QImage>
+#include <QPaintDevice>
 #include <QPainter>
 
+#include <cmath>
+
 namespace cards {
+namespace {
+
+struct PictureKey {
+    int card;
+    int mode;
+    quint32 colour;
+    QSize pixels;
+
+    bool operator==(const PictureKey&) const = default;
+};
+
+size_t qHash(const PictureKey& key, size_t seed = 0) {
+    return qHashMulti(seed, key.card, key.mode, key.colour, key.pixels.width(),
+                      key.pixels.height());
+}
+
+QHash<PictureKey, QImage>& pictureCache() {
+    static QHash<PictureKey, QImage> cache;
+    return cache;
+}
+
+bool isKnown(int card, int mode) {
+    if (mode == FaceUp)
+        return card >= 0 && card <= 51;
+    if (mode == FaceDown)
+        return (card >= CrosshatchBack && card <= LastPictureBack) || card == Placeholder;
+    return false;
+}
+
+// The colour only shapes the crosshatch back and the empty cell; elsewhere it is left out of
+// the key so that one picture serves every caller.
+quint32 effectiveColour(int card, int mode, quint32 colour) {
+    const bool tinted = mode == FaceDown && (card == CrosshatchBack || card == Placeholder);
+    return tinted ? colour & 0xFFFFFF : 0;
+}
+
+QImage render(const PictureKey& key, qreal ratio) {
+    QImage image(key.pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    image.setDevicePixelRatio(ratio);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // Stretch the design space over the exact pixel grid of the image.
+    painter.scale(key.pixels.width() / ratio / DesignWidth,
+                  key.pixels.height() / ratio / DesignHeight);
+    if (key.mode == FaceUp)
+        paintFace(painter, key.card);
+    else if (key.card == Placeholder)
+        paintPlaceholder(painter, toQColor(key.colour));
+    else
+        paintBack(painter, key.card, toQColor(key.colour));
+    return image;
+}
+
+} // namespace
 
 bool cdtInit(int& width, int& height) {
     width = 71;
@@ -12,13 +76,22 @@ bool cdtInit(int& width, int& height) {
 
 bool cdtDrawExt(QPainter& painter, int x, int y, int width, int height, int card, int mode,
                 quint32 colour) {
-    // Placeholder drawing until the deck is drawn.
-    const QColor fill = mode == FaceUp ? QColor(Qt::white) : toQColor(colour);
-    painter.fillRect(x, y, width, height, fill);
-    painter.drawText(QRect(x, y, width, height), Qt::AlignCenter, QString::number(card));
+    if (!isKnown(card, mode) || width <= 0 || height <= 0)
+        return false;
+    const QPaintDevice* device = painter.device();
+    const qreal ratio = device ? device->devicePixelRatioF() : 1.0;
+    const QSize pixels(qMax(1, qRound(width * ratio)), qMax(1, qRound(height * ratio)));
+    const PictureKey key{card, mode, effectiveColour(card, mode, colour), pixels};
+    auto& cache = pictureCache();
+    auto found = cache.constFind(key);
+    if (found == cache.constEnd())
+        found = cache.insert(key, render(key, ratio));
+    painter.drawImage(QRectF(x, y, width, height), *found);
     return true;
 }
 
-void cdtTerm() {}
+void cdtTerm() {
+    pictureCache().clear();
+}
 
 } // namespace cards

@@ -1,0 +1,13 @@
+#pragma once
+
+class QPainter;
+
+namespace cards {
+
+// The white card with its rounded corners and thin outline, shared by faces and backs.
+void paintBlankCard(QPainter& painter);
+
+// Paints face card (0..51) in the 71 × 96 design space.
+void paintFace(QPainter& painter, int card);
+
+} // namespace cards

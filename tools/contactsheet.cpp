@@ -1,0 +1,74 @@
+// Writes a contact sheet of every card picture, at 1× and 2×, each labelled with its id:
+//   contactsheet [output directory]   (default: the current directory)
+// giving cards.png and cards@2x.png.
+#include "CardDraw.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+struct Entry {
+    int card;
+    int mode;
+    quint32 colour;
+};
+
+constexpr int Columns = 13;
+constexpr int Gap = 8;
+constexpr int LabelHeight = 14;
+
+std::vector<Entry> entries() {
+    std::vector<Entry> all;
+    for (int suit = 0; suit < 4; ++suit)
+        for (int rank = 0; rank < 13; ++rank)
+            all.push_back({4 * rank + suit, cards::FaceUp, 0xFFFFFF});
+    for (quint32 colour : {0x000080u, 0x0000FFu, 0x00FFFFu, 0xF0CAA6u})
+        all.push_back({53, cards::FaceDown, colour});
+    for (int back = 54; back <= 65; ++back)
+        all.push_back({back, cards::FaceDown, 0x00FFFF});
+    all.push_back({cards::Placeholder, cards::FaceDown, 0x008000});
+    return all;
+}
+
+QImage sheet(qreal ratio, int w, int h) {
+    const std::vector<Entry> all = entries();
+    const int rows = int(all.size() + Columns - 1) / Columns;
+    const QSize size(Gap + Columns * (w + Gap), Gap + rows * (h + LabelHeight + Gap));
+    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(QColor(0x00, 0x60, 0x00));
+    QPainter painter(&image);
+    painter.setPen(Qt::white);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    painter.setFont(font);
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const int x = Gap + int(i % Columns) * (w + Gap);
+        const int y = Gap + int(i / Columns) * (h + LabelHeight + Gap);
+        cards::cdtDrawExt(painter, x, y, w, h, all[i].card, all[i].mode, all[i].colour);
+        painter.drawText(QRect(x, y + h, w, LabelHeight), Qt::AlignCenter,
+                         QString::number(all[i].card));
+    }
+    return image;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+    int w = 0, h = 0;
+    cards::cdtInit(w, h);
+    bool ok = sheet(1.0, w, h).save(out.filePath(QStringLiteral("cards.png")));
+    ok = sheet(2.0, w, h).save(out.filePath(QStringLiteral("cards@2x.png"))) && ok;
+    cards::cdtTerm();
+    if (!ok)
+        std::fprintf(stderr, "contactsheet: could not write into %s\n", argv[argc > 1 ? 1 : 0]);
+    return ok ? 0 : 1;
+}
