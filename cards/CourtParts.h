@@ -24,7 +24,7 @@ struct CourtColours {
     QColor right;
 };
 
-inline constexpr double Mid = 22.5; // centre line of the half
+inline constexpr double Mid = 22.5;  // centre line of the half
 inline constexpr double Line = 0.55; // outline width
 
 QPen ink(double width = Line);

@@ -36,16 +36,40 @@ std::vector<Pip> pipLayout(int pips) {
             out.push_back({CentreX, t});
     };
     switch (pips) {
-    case 2: centre({0, 1}); break;
-    case 3: centre({0, 0.5, 1}); break;
-    case 4: sides({0, 1}); break;
-    case 5: sides({0, 1}); centre({0.5}); break;
-    case 6: sides({0, 0.5, 1}); break;
-    case 7: sides({0, 0.5, 1}); centre({0.25}); break;
-    case 8: sides({0, 0.5, 1}); centre({0.25, 0.75}); break;
-    case 9: sides({0, 1.0 / 3, 2.0 / 3, 1}); centre({0.5}); break;
-    case 10: sides({0, 1.0 / 3, 2.0 / 3, 1}); centre({1.0 / 6, 5.0 / 6}); break;
-    default: break;
+    case 2:
+        centre({0, 1});
+        break;
+    case 3:
+        centre({0, 0.5, 1});
+        break;
+    case 4:
+        sides({0, 1});
+        break;
+    case 5:
+        sides({0, 1});
+        centre({0.5});
+        break;
+    case 6:
+        sides({0, 0.5, 1});
+        break;
+    case 7:
+        sides({0, 0.5, 1});
+        centre({0.25});
+        break;
+    case 8:
+        sides({0, 0.5, 1});
+        centre({0.25, 0.75});
+        break;
+    case 9:
+        sides({0, 1.0 / 3, 2.0 / 3, 1});
+        centre({0.5});
+        break;
+    case 10:
+        sides({0, 1.0 / 3, 2.0 / 3, 1});
+        centre({1.0 / 6, 5.0 / 6});
+        break;
+    default:
+        break;
     }
     return out;
 }
@@ -92,8 +116,8 @@ void paintBlankCard(QPainter& painter) {
     // A one-unit outline centred half a unit in sits on whole pixels at every integer ratio.
     painter.setPen(QPen(QColor(0x30, 0x30, 0x30), 1.0));
     painter.setBrush(Qt::white);
-    painter.drawRoundedRect(QRectF(0.5, 0.5, DesignWidth - 1.0, DesignHeight - 1.0),
-                            CornerRadius, CornerRadius);
+    painter.drawRoundedRect(QRectF(0.5, 0.5, DesignWidth - 1.0, DesignHeight - 1.0), CornerRadius,
+                            CornerRadius);
     painter.restore();
 }
 

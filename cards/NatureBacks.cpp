@@ -174,7 +174,8 @@ void paintShells(QPainter& painter, const QRectF& panel) {
             painter.setBrush(row % 2 ? QColor(0xFF, 0xC2, 0x9A) : QColor(0xFB, 0xE3, 0xC4));
             painter.drawPath(fan);
             for (double a = -0.9; a <= 0.91; a += 0.3)
-                painter.drawLine(QPointF(0, 4.5), QPointF(6.2 * std::sin(a), 4.5 - 9.5 * std::cos(a)));
+                painter.drawLine(QPointF(0, 4.5),
+                                 QPointF(6.2 * std::sin(a), 4.5 - 9.5 * std::cos(a)));
             painter.drawRect(QRectF(-1.8, 4, 3.6, 1.6));
             painter.restore();
         }

@@ -212,7 +212,8 @@ void paintRings(QPainter& painter, const QRectF& panel) {
     painter.setBrush(Qt::NoBrush);
     const double step = 9.0, radius = 6.2;
     for (int layer = 0; layer < 2; ++layer) {
-        painter.setPen(QPen(layer ? QColor(0xF0, 0xCF, 0x63) : QColor(0x2A, 0x12, 0x44), layer ? 1.1 : 2.2));
+        painter.setPen(
+            QPen(layer ? QColor(0xF0, 0xCF, 0x63) : QColor(0x2A, 0x12, 0x44), layer ? 1.1 : 2.2));
         for (double y = panel.top() + 2; y < panel.bottom() + step; y += step)
             for (double x = panel.left() + 4; x < panel.right() + step; x += step)
                 painter.drawEllipse(QPointF(x, y), radius, radius);
