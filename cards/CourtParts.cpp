@@ -51,10 +51,10 @@ void paintMotif(QPainter& painter, const QPainterPath& robe, Motif motif) {
 void paintRobe(QPainter& painter, const CourtColours& colours, Motif motif) {
     QPainterPath robe;
     robe.moveTo(-1, 40);
-    robe.lineTo(-1, 32);
-    robe.cubicTo(3, 27.5, 9, 25.8, 16, 25);
+    robe.lineTo(-1, 29.5);
+    robe.cubicTo(2, 27, 9, 25.4, 16, 25);
     robe.lineTo(29, 25);
-    robe.cubicTo(36, 25.8, 42, 27.5, 46, 32);
+    robe.cubicTo(36, 25.4, 43, 27, 46, 29.5);
     robe.lineTo(46, 40);
     robe.closeSubpath();
     QPainterPath rightHalf;

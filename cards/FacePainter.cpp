@@ -13,73 +13,49 @@ namespace {
 
 constexpr double CornerRadius = 4.0;
 
-// Pip centres: three columns and a top and bottom row, the classic layouts in between.
-constexpr double LeftX = 22.5, CentreX = 35.5, RightX = 48.5;
+// Pip centres: three columns, and rows from t = 0 (top) to t = 1 (bottom).
+constexpr double LeftX = 21.5, CentreX = 35.5, RightX = 49.5;
 constexpr double TopY = 16.0, BottomY = 80.0;
-constexpr double PipWidth = 11.5, PipHeight = 12.5;
+constexpr double PipWidth = 12.0, PipHeight = 13.0;
 
-struct Pip {
-    double x;
-    double t; // 0 = top row, 1 = bottom row
+// Rows of the pips in the two side columns and in the centre column, by number of pips.
+struct Layout {
+    std::vector<double> sides;
+    std::vector<double> centre;
 };
 
-std::vector<Pip> pipLayout(int pips) {
-    std::vector<Pip> out;
-    auto sides = [&out](std::initializer_list<double> ts) {
-        for (double t : ts) {
-            out.push_back({LeftX, t});
-            out.push_back({RightX, t});
-        }
-    };
-    auto centre = [&out](std::initializer_list<double> ts) {
-        for (double t : ts)
-            out.push_back({CentreX, t});
-    };
-    switch (pips) {
-    case 2:
-        centre({0, 1});
-        break;
-    case 3:
-        centre({0, 0.5, 1});
-        break;
-    case 4:
-        sides({0, 1});
-        break;
-    case 5:
-        sides({0, 1});
-        centre({0.5});
-        break;
-    case 6:
-        sides({0, 0.5, 1});
-        break;
-    case 7:
-        sides({0, 0.5, 1});
-        centre({0.25});
-        break;
-    case 8:
-        sides({0, 0.5, 1});
-        centre({0.25, 0.75});
-        break;
-    case 9:
-        sides({0, 1.0 / 3, 2.0 / 3, 1});
-        centre({0.5});
-        break;
-    case 10:
-        sides({0, 1.0 / 3, 2.0 / 3, 1});
-        centre({1.0 / 6, 5.0 / 6});
-        break;
-    default:
-        break;
-    }
-    return out;
+const Layout& pipLayout(int pips) {
+    constexpr double third = 1.0 / 3, sixth = 1.0 / 6;
+    static const std::array<Layout, 11> layouts{{
+        {},
+        {},
+        {{}, {0, 1}},
+        {{}, {0, 0.5, 1}},
+        {{0, 1}, {}},
+        {{0, 1}, {0.5}},
+        {{0, 0.5, 1}, {}},
+        {{0, 0.5, 1}, {0.25}},
+        {{0, 0.5, 1}, {0.25, 0.75}},
+        {{0, third, 2 * third, 1}, {0.5}},
+        {{0, third, 2 * third, 1}, {sixth, 5 * sixth}},
+    }};
+    return layouts[std::size_t(qBound(0, pips, 10))];
+}
+
+void paintPip(QPainter& painter, int suit, double x, double t) {
+    const double y = TopY + t * (BottomY - TopY);
+    drawSuit(painter, suit, QRectF(x - PipWidth / 2, y - PipHeight / 2, PipWidth, PipHeight),
+             t > 0.5);
 }
 
 void paintPips(QPainter& painter, int suit, int pips) {
-    for (const Pip& pip : pipLayout(pips)) {
-        const double y = TopY + pip.t * (BottomY - TopY);
-        const QRectF box(pip.x - PipWidth / 2, y - PipHeight / 2, PipWidth, PipHeight);
-        drawSuit(painter, suit, box, pip.t > 0.5);
+    const Layout& layout = pipLayout(pips);
+    for (double t : layout.sides) {
+        paintPip(painter, suit, LeftX, t);
+        paintPip(painter, suit, RightX, t);
     }
+    for (double t : layout.centre)
+        paintPip(painter, suit, CentreX, t);
 }
 
 void paintAce(QPainter& painter, int suit) {

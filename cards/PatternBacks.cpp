@@ -94,11 +94,12 @@ void paintCastle(QPainter& painter, const QRectF& panel) {
     const double base = panel.bottom() - 20;
     painter.setPen(QPen(QColor(0x3A, 0x3A, 0x48), 0.6));
     painter.setBrush(QColor(0xC9, 0xC5, 0xBC));
+    // The keep stands behind the curtain wall, whose battlements run in front of it.
+    paintTower(painter, cx, base - 40, base - 20, QColor(0x2C, 0x4C, 0xA8));
     painter.drawRect(QRectF(cx - 14, base - 20, 28, 20));
-    painter.drawPath(battlements(cx - 14, base - 22.2, 28, 6));
+    painter.drawPath(battlements(cx - 11, base - 22.2, 22, 5));
     paintTower(painter, cx - 16, base - 30, base, QColor(0xC6, 0x28, 0x28));
     paintTower(painter, cx + 16, base - 30, base, QColor(0xC6, 0x28, 0x28));
-    paintTower(painter, cx, base - 38, base - 20, QColor(0x2C, 0x4C, 0xA8));
     painter.setBrush(QColor(0x4A, 0x2C, 0x18));
     QPainterPath gate;
     gate.moveTo(cx - 4.5, base);

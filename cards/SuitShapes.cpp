@@ -68,88 +68,120 @@ QPainterPath club() {
 
 // Centre lines of the rank letters in a box 6 units wide (the ten is wider) and 10 high, the
 // stroke half-width kept inside.
-QPainterPath glyph(int rank) {
+QPainterPath ace() {
     QPainterPath p;
-    switch (rank) {
-    case 0:
-        p.moveTo(0.6, 9.2);
-        p.lineTo(3, 0.9);
-        p.lineTo(5.4, 9.2);
-        p.moveTo(1.6, 6.3);
-        p.lineTo(4.4, 6.3);
-        break;
-    case 1:
-        p.moveTo(0.8, 3.0);
-        p.cubicTo(0.8, 0.4, 5.2, 0.4, 5.2, 3.0);
-        p.cubicTo(5.2, 5.0, 1.6, 6.4, 0.8, 9.2);
-        p.lineTo(5.5, 9.2);
-        break;
-    case 2:
-        p.moveTo(0.9, 0.85);
-        p.lineTo(5.2, 0.85);
-        p.lineTo(2.5, 4.3);
-        p.cubicTo(4.4, 4.0, 5.5, 5.2, 5.5, 6.8);
-        p.cubicTo(5.5, 9.8, 1.2, 9.8, 0.6, 7.8);
-        break;
-    case 3:
-        p.moveTo(4.3, 9.2);
-        p.lineTo(4.3, 0.9);
-        p.lineTo(0.7, 6.6);
-        p.lineTo(5.7, 6.6);
-        break;
-    case 4:
-        p.moveTo(5.2, 0.85);
-        p.lineTo(1.3, 0.85);
-        p.lineTo(1.0, 4.7);
-        p.cubicTo(2.6, 3.6, 5.4, 3.9, 5.4, 6.6);
-        p.cubicTo(5.4, 9.7, 1.2, 9.8, 0.6, 7.7);
-        break;
-    case 5:
-        p.moveTo(4.9, 1.7);
-        p.cubicTo(3.8, 0.3, 0.8, 0.6, 0.8, 5.8);
-        p.addEllipse(QPointF(3.05, 6.6), 2.25, 2.6);
-        break;
-    case 6:
-        p.moveTo(0.5, 0.85);
-        p.lineTo(5.5, 0.85);
-        p.cubicTo(3.8, 3.2, 2.6, 5.8, 2.3, 9.2);
-        break;
-    case 7:
-        p.addEllipse(QPointF(3, 3.05), 1.95, 2.15);
-        p.addEllipse(QPointF(3, 6.85), 2.35, 2.35);
-        break;
-    case 8:
-        p.addEllipse(QPointF(2.95, 3.4), 2.25, 2.6);
-        p.moveTo(5.2, 4.2);
-        p.cubicTo(5.2, 9.4, 2.2, 9.7, 1.1, 8.3);
-        break;
-    case 9:
-        p.moveTo(0.1, 2.4);
-        p.lineTo(1.8, 0.9);
-        p.lineTo(1.8, 9.2);
-        p.addEllipse(QPointF(5.6, 5.05), 1.95, 4.15);
-        break;
-    case 10:
-        p.moveTo(2.6, 0.85);
-        p.lineTo(5.6, 0.85);
-        p.moveTo(4.6, 0.85);
-        p.lineTo(4.6, 6.4);
-        p.cubicTo(4.6, 9.9, 0.7, 9.9, 0.6, 7.0);
-        break;
-    case 11:
-        p.addEllipse(QPointF(3, 5.0), 2.4, 4.15);
-        p.moveTo(3.4, 6.9);
-        p.lineTo(5.7, 9.8);
-        break;
-    default:
-        p.moveTo(1.0, 0.9);
-        p.lineTo(1.0, 9.2);
-        p.moveTo(5.4, 0.9);
-        p.lineTo(1.1, 5.8);
-        p.moveTo(2.6, 4.2);
-        p.lineTo(5.6, 9.2);
-        break;
-    }
+    p.moveTo(0.6, 9.2);
+    p.lineTo(3, 0.9);
+    p.lineTo(5.4, 9.2);
+    p.moveTo(1.6, 6.3);
+    p.lineTo(4.4, 6.3);
+    return p;
+}
+
+QPainterPath two() {
+    QPainterPath p;
+    p.moveTo(0.8, 3.0);
+    p.cubicTo(0.8, 0.4, 5.2, 0.4, 5.2, 3.0);
+    p.cubicTo(5.2, 5.0, 1.6, 6.4, 0.8, 9.2);
+    p.lineTo(5.5, 9.2);
+    return p;
+}
+
+QPainterPath three() {
+    QPainterPath p;
+    p.moveTo(0.9, 0.85);
+    p.lineTo(5.2, 0.85);
+    p.lineTo(2.5, 4.3);
+    p.cubicTo(4.4, 4.0, 5.5, 5.2, 5.5, 6.8);
+    p.cubicTo(5.5, 9.8, 1.2, 9.8, 0.6, 7.8);
+    return p;
+}
+
+QPainterPath four() {
+    QPainterPath p;
+    p.moveTo(4.3, 9.2);
+    p.lineTo(4.3, 0.9);
+    p.lineTo(0.7, 6.6);
+    p.lineTo(5.7, 6.6);
+    return p;
+}
+
+QPainterPath five() {
+    QPainterPath p;
+    p.moveTo(5.2, 0.85);
+    p.lineTo(1.3, 0.85);
+    p.lineTo(1.0, 4.7);
+    p.cubicTo(2.6, 3.6, 5.4, 3.9, 5.4, 6.6);
+    p.cubicTo(5.4, 9.7, 1.2, 9.8, 0.6, 7.7);
+    return p;
+}
+
+QPainterPath six() {
+    QPainterPath p;
+    p.moveTo(4.9, 1.7);
+    p.cubicTo(3.8, 0.3, 0.8, 0.6, 0.8, 5.8);
+    p.addEllipse(QPointF(3.05, 6.6), 2.25, 2.6);
+    return p;
+}
+
+QPainterPath seven() {
+    QPainterPath p;
+    p.moveTo(0.5, 0.85);
+    p.lineTo(5.5, 0.85);
+    p.cubicTo(3.8, 3.2, 2.6, 5.8, 2.3, 9.2);
+    return p;
+}
+
+QPainterPath eight() {
+    QPainterPath p;
+    p.addEllipse(QPointF(3, 3.05), 1.95, 2.15);
+    p.addEllipse(QPointF(3, 6.85), 2.35, 2.35);
+    return p;
+}
+
+QPainterPath nine() {
+    QPainterPath p;
+    p.addEllipse(QPointF(2.95, 3.4), 2.25, 2.6);
+    p.moveTo(5.2, 4.2);
+    p.cubicTo(5.2, 9.4, 2.2, 9.7, 1.1, 8.3);
+    return p;
+}
+
+QPainterPath ten() {
+    QPainterPath p;
+    p.moveTo(0.1, 2.4);
+    p.lineTo(1.8, 0.9);
+    p.lineTo(1.8, 9.2);
+    p.addEllipse(QPointF(5.6, 5.05), 1.95, 4.15);
+    return p;
+}
+
+QPainterPath jack() {
+    QPainterPath p;
+    p.moveTo(2.6, 0.85);
+    p.lineTo(5.6, 0.85);
+    p.moveTo(4.6, 0.85);
+    p.lineTo(4.6, 6.4);
+    p.cubicTo(4.6, 9.9, 0.7, 9.9, 0.6, 7.0);
+    return p;
+}
+
+QPainterPath queen() {
+    QPainterPath p;
+    p.addEllipse(QPointF(3, 5.0), 2.4, 4.15);
+    p.moveTo(3.4, 6.9);
+    p.lineTo(5.7, 9.8);
+    return p;
+}
+
+QPainterPath king() {
+    QPainterPath p;
+    p.moveTo(1.0, 0.9);
+    p.lineTo(1.0, 9.2);
+    p.moveTo(5.4, 0.9);
+    p.lineTo(1.1, 5.8);
+    p.moveTo(2.6, 4.2);
+    p.lineTo(5.6, 9.2);
     return p;
 }
 
@@ -179,8 +211,10 @@ void drawSuit(QPainter& painter, int suit, const QRectF& box, bool upsideDown) {
 const QPainterPath& rankGlyph(int rank) {
     static const std::array<QPainterPath, 13> glyphs = [] {
         std::array<QPainterPath, 13> all;
-        for (int r = 0; r < 13; ++r)
-            all[std::size_t(r)] = glyph(r);
+        constexpr std::array<QPainterPath (*)(), 13> draw{
+            ace, two, three, four, five, six, seven, eight, nine, ten, jack, queen, king};
+        for (std::size_t r = 0; r < all.size(); ++r)
+            all[r] = draw[r]();
         return all;
     }();
     return glyphs[std::size_t(qBound(0, rank, 12))];

@@ -69,6 +69,7 @@ int main(int argc, char** argv) {
     ok = sheet(2.0, w, h).save(out.filePath(QStringLiteral("cards@2x.png"))) && ok;
     cards::cdtTerm();
     if (!ok)
-        std::fprintf(stderr, "contactsheet: could not write into %s\n", argv[argc > 1 ? 1 : 0]);
+        std::fprintf(stderr, "contactsheet: could not write into %s\n",
+                     qPrintable(out.absolutePath()));
     return ok ? 0 : 1;
 }
