@@ -152,7 +152,7 @@ QPainterPath ten() {
     p.moveTo(0.1, 2.4);
     p.lineTo(1.8, 0.9);
     p.lineTo(1.8, 9.2);
-    p.addEllipse(QPointF(5.6, 5.05), 1.95, 4.15);
+    p.addEllipse(QPointF(6.1, 5.05), 2.0, 4.15);
     return p;
 }
 
@@ -221,7 +221,7 @@ const QPainterPath& rankGlyph(int rank) {
 }
 
 double rankGlyphWidth(int rank) {
-    return rank == 9 ? 8.4 : 6.0;
+    return rank == 9 ? 9.0 : 6.0;
 }
 
 void drawRank(QPainter& painter, int rank, const QColor& colour, const QRectF& box) {

@@ -28,7 +28,7 @@ void drawSuit(QPainter& painter, int suit, const QRectF& box, bool upsideDown = 
 // high; its width is rankGlyphWidth(). Drawn with a pen of RankStroke units.
 const QPainterPath& rankGlyph(int rank);
 double rankGlyphWidth(int rank);
-inline constexpr double RankStroke = 1.7;
+inline constexpr double RankStroke = 1.85;
 
 // Strokes the rank letter so that it fills box (height-led, centred horizontally).
 void drawRank(QPainter& painter, int rank, const QColor& colour, const QRectF& box);
