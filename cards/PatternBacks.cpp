@@ -210,14 +210,30 @@ void paintDiamonds(QPainter& painter, const QRectF& panel) {
 
 void paintRings(QPainter& painter, const QRectF& panel) {
     painter.fillRect(panel, QColor(0x48, 0x26, 0x6E));
-    painter.setBrush(Qt::NoBrush);
-    const double step = 9.0, radius = 6.2;
-    for (int layer = 0; layer < 2; ++layer) {
-        painter.setPen(
-            QPen(layer ? QColor(0xF0, 0xCF, 0x63) : QColor(0x2A, 0x12, 0x44), layer ? 1.1 : 2.2));
-        for (double y = panel.top() + 2; y < panel.bottom() + step; y += step)
-            for (double x = panel.left() + 4; x < panel.right() + step; x += step)
-                painter.drawEllipse(QPointF(x, y), radius, radius);
+    // Gold rings tied to their neighbours by short bars, each with a jewel at its heart.
+    const double step = 11.5, radius = 3.9;
+    const QPointF origin = panel.center() - QPointF(3 * step, 4 * step);
+    painter.setPen(QPen(QColor(0xB8, 0x8A, 0x3A), 1.2));
+    for (int row = 0; row < 9; ++row) {
+        const double y = origin.y() + row * step;
+        painter.drawLine(QPointF(panel.left(), y), QPointF(panel.right(), y));
+    }
+    for (int col = 0; col < 7; ++col) {
+        const double x = origin.x() + col * step;
+        painter.drawLine(QPointF(x, panel.top()), QPointF(x, panel.bottom()));
+    }
+    for (int row = 0; row < 9; ++row) {
+        for (int col = 0; col < 7; ++col) {
+            const QPointF c = origin + QPointF(col * step, row * step);
+            painter.setPen(QPen(QColor(0x24, 0x0E, 0x3C), 2.4));
+            painter.setBrush(QColor(0x48, 0x26, 0x6E));
+            painter.drawEllipse(c, radius, radius);
+            painter.setPen(QPen(QColor(0xF0, 0xCF, 0x63), 1.6));
+            painter.drawEllipse(c, radius, radius);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(QColor(0x6F, 0xD3, 0xE8));
+            painter.drawEllipse(c, 1.2, 1.2);
+        }
     }
 }
 
