@@ -126,7 +126,18 @@ void paintSun(QPainter& painter, const QRectF& panel) {
     painter.setBrush(QColor(0xFF, 0xD5, 0x40));
     painter.drawEllipse(c, 12, 12);
     painter.setBrush(QColor(0xFF, 0xE8, 0x80));
-    painter.drawEllipse(c, 7.5, 7.5);
+    painter.drawEllipse(c, 9, 9);
+    // A smiling face, the old almanac sun.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xB3, 0x3A, 0x00));
+    painter.drawEllipse(c + QPointF(-3.2, -2.2), 1.1, 1.4);
+    painter.drawEllipse(c + QPointF(3.2, -2.2), 1.1, 1.4);
+    painter.setBrush(QColor(0xFF, 0x9E, 0x70));
+    painter.drawEllipse(c + QPointF(-5, 1.5), 1.6, 1.1);
+    painter.drawEllipse(c + QPointF(5, 1.5), 1.6, 1.1);
+    painter.setPen(QPen(QColor(0xB3, 0x3A, 0x00), 0.9, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawArc(QRectF(c.x() - 3.5, c.y() - 1.5, 7, 6), 200 * 16, 140 * 16);
 }
 
 void paintFlowers(QPainter& painter, const QRectF& panel) {
