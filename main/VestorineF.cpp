@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "CardBack.h"
 #include "GameState.h"
@@ -21,6 +22,8 @@ int main(int argc, char* argv[]) {
 
     // Created in this order; only the main window is shown, the others wait hidden.
     TForm1 form1(game, back);
+    // Every window of the program shows the emblem, registered with the main window.
+    QApplication::setWindowIcon(form1.windowIcon());
     TFormApropos formApropos;
     TFormDos formDos(back);
     TFormLoto formLoto(random);

@@ -1,16 +1,254 @@
 #include "Unit1.h"
 
+#include "CardBack.h"
+#include "CardDraw.h"
+#include "CardImage.h"
 #include "GameState.h"
+#include "UnitAPropos.h"
+#include "UnitDos.h"
+#include "UnitLoto.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTimer>
+#include <QToolButton>
+
+// The emblem lives in this static library: register it before the first use.
+static void initResources() {
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace {
+
+constexpr quint32 LegendColour = 0x800000; // navy
+constexpr int BlinkPeriodMs = 200;
+
+// The blanks put each rank under its column with cards 71 pixels wide.
+const char* const LegendText =
+    "          A                 K                 Q                  J                  10        "
+    "          9                  8                 7   ";
+
+QFont tableFont(const char* family, int pixelSize, bool italic) {
+    QFont font(QString::fromLatin1(family));
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    font.setItalic(italic);
+    return font;
+}
+
+void setTextColour(QWidget* widget, quint32 colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, cards::toQColor(colour));
+    widget->setPalette(palette);
+}
+
+} // namespace
 
 TForm1::TForm1(vestorine::GameState& game, vestorine::CardBackChoice& back, QWidget* parent)
     : QMainWindow(parent)
     , m_game(game)
     , m_back(back) {
-    setWindowTitle(QStringLiteral("VESTORINE"));
+    FormCreate();
+}
+
+TForm1::~TForm1() {
+    cards::cdtTerm();
 }
 
 void TForm1::setCompanions(TFormApropos* apropos, TFormDos* dos, TFormLoto* loto) {
     m_apropos = apropos;
     m_dos = dos;
     m_loto = loto;
+}
+
+void TForm1::FormCreate() {
+    initResources();
+    cards::cdtInit(CardWidth, CardHeight);
+    m_geometry = TableGeometry(CardWidth, CardHeight);
+
+    setWindowTitle(QStringLiteral("VESTORINE"));
+    setWindowIcon(QIcon(QStringLiteral(":/vestorine.svg")));
+    // A fixed table: no maximise button, and the layout ignores later resizing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    createMenu();
+    move(0, 0);
+    resize(m_geometry.windowSize());
+    createControls();
+
+    paintAllPlaceholders();
+    m_game.setMessageIndex(vestorine::MsgInviteDeal);
+    showStatus();
+}
+
+void TForm1::createControls() {
+    auto* table = new QWidget(this);
+    table->setObjectName(QStringLiteral("table"));
+    QPalette palette = table->palette();
+    palette.setColor(QPalette::Window, cards::toQColor(TableColour));
+    table->setPalette(palette);
+    table->setAutoFillBackground(true);
+    setCentralWidget(table);
+
+    ImageTalon = new CardImage(table);
+    ImageTalon->setObjectName(QStringLiteral("ImageTalon"));
+    ImageTalon->move(m_geometry.talonHome().topLeft());
+    ImageTalon->setPictureSize(m_geometry.talonHome().size(), cards::toQColor(TableColour));
+
+    ImageJeu = new CardImage(table);
+    ImageJeu->setObjectName(QStringLiteral("ImageJeu"));
+    ImageJeu->move(m_geometry.gridRect().topLeft());
+    ImageJeu->setPictureSize(m_geometry.gridRect().size(), cards::toQColor(TableColour));
+
+    LabelCartes = new QLabel(QString::fromLatin1(LegendText), table);
+    LabelCartes->setObjectName(QStringLiteral("LabelCartes"));
+    LabelCartes->setTextFormat(Qt::PlainText);
+    LabelCartes->setGeometry(QRect(m_geometry.legendPos(), QSize(627, 19)));
+    LabelCartes->setFont(tableFont("Liberation Serif", 16, false));
+    setTextColour(LabelCartes, LegendColour);
+    LabelCartes->hide();
+
+    LabelInfo = new QLabel(table);
+    LabelInfo->setObjectName(QStringLiteral("LabelInfo"));
+    LabelInfo->setTextFormat(Qt::PlainText);
+    LabelInfo->setGeometry(176, 64, 401, 49);
+    LabelInfo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // The longest French invitation needs a second line at 14 points.
+    LabelInfo->setWordWrap(true);
+    LabelInfo->setFont(tableFont("Liberation Serif", 19, true));
+    setTextColour(LabelInfo, StatusColour);
+
+    SpeedButtonDeal = new QToolButton(table);
+    SpeedButtonDeal->setObjectName(QStringLiteral("SpeedButtonDeal"));
+    SpeedButtonDeal->setGeometry(352, 8, 37, 40);
+    SpeedButtonDeal->setIcon(QIcon(QStringLiteral(":/vestorine.svg")));
+    SpeedButtonDeal->setIconSize(QSize(32, 32));
+    SpeedButtonDeal->setFocusPolicy(Qt::NoFocus);
+    connect(SpeedButtonDeal, &QToolButton::clicked, this, &TForm1::SpeedButtonDealClick);
+
+    TimerBlinking = new QTimer(this);
+    TimerBlinking->setObjectName(QStringLiteral("TimerBlinking"));
+    TimerBlinking->setInterval(BlinkPeriodMs);
+    connect(TimerBlinking, &QTimer::timeout, this, &TForm1::TimerBlinkingTimer);
+
+    // The talon is carried over every other control.
+    ImageTalon->raise();
+    connect(ImageJeu, &CardImage::mouseReleased, this,
+            [this](Qt::MouseButton b, QPoint p) { ImageJeuMouseUp(b, p.x(), p.y()); });
+    connect(ImageTalon, &CardImage::mousePressed, this,
+            [this](Qt::MouseButton b, QPoint p) { ImageTalonMouseDown(b, p.x(), p.y()); });
+    connect(ImageTalon, &CardImage::mouseMoved, this,
+            [this](QPoint p) { ImageTalonMouseMove(p.x(), p.y()); });
+    connect(ImageTalon, &CardImage::mouseReleased, this,
+            [this](Qt::MouseButton b, QPoint p) { ImageTalonMouseUp(b, p.x(), p.y()); });
+}
+
+void TForm1::createMenu() {
+    auto item = [this](QWidget* parent, const char* name, const QString& text,
+                       void (TForm1::*handler)()) {
+        auto* action = new QAction(text, parent);
+        action->setObjectName(QString::fromLatin1(name));
+        parent->addAction(action);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    auto menu = [this](const char* name, const QString& title) {
+        QMenu* submenu = menuBar()->addMenu(title);
+        submenu->setObjectName(QString::fromLatin1(name));
+        return submenu;
+    };
+    MenuFile = menu("MenuFile", QStringLiteral("Fichier"));
+    MenuDeal32 =
+        item(MenuFile, "MenuDeal32", QStringLiteral("Nouvelle partie"), &TForm1::MenuDeal32Click);
+    Menuquitter =
+        item(MenuFile, "Menuquitter", QStringLiteral("Quitter"), &TForm1::MenuquitterClick);
+    MenuDos = item(menuBar(), "MenuDos", QStringLiteral("Dos des cartes"), &TForm1::MenuDosClick);
+
+    MenuLangue = menu("MenuLangue", QStringLiteral("Langue"));
+    MenuEnglish =
+        item(MenuLangue, "MenuEnglish", QStringLiteral("English"), &TForm1::MenuEnglishClick);
+    MenuFrancais =
+        item(MenuLangue, "MenuFrancais", QStringLiteral("Français"), &TForm1::MenuFrancaisClick);
+    auto* languages = new QActionGroup(this);
+    for (QAction* action : {MenuEnglish, MenuFrancais}) {
+        action->setCheckable(true);
+        languages->addAction(action);
+    }
+    MenuFrancais->setChecked(true);
+
+    MenuInfo = menu("MenuInfo", QStringLiteral("?"));
+    menulisezmoi =
+        item(MenuInfo, "menulisezmoi", QStringLiteral("lisezmoi"), &TForm1::menulisezmoiClick);
+    MenuApropos =
+        item(MenuInfo, "MenuApropos", QStringLiteral("A propos de ..."), &TForm1::MenuAproposClick);
+
+    // In no menu, yet its shortcut works from every window of the program.
+    Menuloto = item(this, "Menuloto", QStringLiteral("loto (caché)"), &TForm1::MenulotoClick);
+    Menuloto->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_L));
+    Menuloto->setShortcutContext(Qt::ApplicationShortcut);
+}
+
+void TForm1::SpeedButtonDealClick() {
+    MenuDeal32Click();
+}
+
+void TForm1::MenuDosClick() {
+    if (m_dos)
+        m_dos->showChooser();
+}
+
+void TForm1::MenuAproposClick() {
+    if (!m_apropos)
+        return;
+    m_apropos->show();
+    m_apropos->raise();
+    m_apropos->activateWindow();
+}
+
+void TForm1::MenulotoClick() {
+    showLotoWindow();
+}
+
+void TForm1::showLotoWindow() {
+    if (m_loto)
+        m_loto->showLoto();
+    emit lotoRequested();
+}
+
+// The language switch comes with the captions of every window.
+void TForm1::MenuEnglishClick() {}
+
+void TForm1::MenuFrancaisClick() {}
+
+// Opens the readme of the current language.
+void TForm1::menulisezmoiClick() {}
+
+// Writes the language and the card back for the next run.
+void TForm1::save_configuration() {}
+
+void TForm1::MenuquitterClick() {
+    endProgram();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    // A session ending (logging off, shutting down) closes the window without a Quit wish.
+    if (qApp->isSavingSession())
+        return;
+    endProgram();
+}
+
+void TForm1::endProgram() {
+    // Quit and the close button both end here. Quitting leaves the loop directly, so a close
+    // request arriving afterwards does not write the settings a second time.
+    if (m_ending)
+        return;
+    m_ending = true;
+    save_configuration();
+    QCoreApplication::exit(0);
 }

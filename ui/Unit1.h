@@ -1,12 +1,22 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QString>
+
+#include "TableGeometry.h"
 
 namespace vestorine {
 class GameState;
 struct CardBackChoice;
+struct RevealResult;
 } // namespace vestorine
 
+class CardImage;
+class QAction;
+class QLabel;
+class QMenu;
+class QTimer;
+class QToolButton;
 class TFormApropos;
 class TFormDos;
 class TFormLoto;
@@ -16,14 +26,100 @@ class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     TForm1(vestorine::GameState& game, vestorine::CardBackChoice& back, QWidget* parent = nullptr);
+    ~TForm1() override;
 
     // The windows this one opens; they are created after it.
     void setCompanions(TFormApropos* apropos, TFormDos* dos, TFormLoto* loto);
 
+    // For tests: the pause between two dealt cards, 50 ms in play.
+    void setDealDelay(int ms) { m_dealDelay = ms; }
+
+signals:
+    // The lottery window was asked for (a win in the reveal phase, or the hidden shortcut).
+    void lotoRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    static constexpr quint32 TableColour = 0x008000;  // green
+    static constexpr quint32 StatusColour = 0x00FFFF; // yellow
+    static constexpr quint32 FaceColour = 0xFFFFFF;
+
+    // Creation (Unit1.cpp).
+    void FormCreate();
+    void createControls();
+    void createMenu();
+
+    // Menu and button handlers (Unit1.cpp).
+    void MenuDeal32Click();
+    void SpeedButtonDealClick();
+    void MenuquitterClick();
+    void MenuDosClick();
+    void MenuEnglishClick();
+    void MenuFrancaisClick();
+    void menulisezmoiClick();
+    void MenuAproposClick();
+    void MenulotoClick();
+    void TimerBlinkingTimer();
+
+    // Ends the program from its Quit item or its close button, writing the settings once.
+    void endProgram();
+    void save_configuration();
+
+    // Mouse play (Unit1Play.cpp).
+    void ImageJeuMouseUp(Qt::MouseButton button, int X, int Y);
+    void ImageTalonMouseDown(Qt::MouseButton button, int X, int Y);
+    void ImageTalonMouseMove(int X, int Y);
+    void ImageTalonMouseUp(Qt::MouseButton button, int X, int Y);
+    void showRevealed(int row, int col, const vestorine::RevealResult& revealed);
+    void placeTalon(int row, int col);
+
+    // Painting and status (Unit1.cpp).
+    void paintPlaceholder(int row, int col);
+    void paintFace(int row, int col, int card);
+    void paintBack(int row, int col);
+    void paintTalon(int card);
+    void paintAllPlaceholders();
+    void showStatus();
+    // Yellow, at `points` points; 0 keeps the size.
+    void setStatusFont(int points);
+    void startBlinking();
+    void showLotoWindow();
+    void Delay(int ms);
+
     vestorine::GameState& m_game;
     vestorine::CardBackChoice& m_back;
     TFormApropos* m_apropos = nullptr;
     TFormDos* m_dos = nullptr;
     TFormLoto* m_loto = nullptr;
+
+    int CardWidth = 0;
+    int CardHeight = 0;
+    TableGeometry m_geometry{0, 0};
+    QString SavedInfoText;
+    bool Dragging = false;
+    int DragStartX = 0;
+    int DragStartY = 0;
+    int m_dealDelay = 50;
+    bool m_ending = false;
+
+    CardImage* ImageTalon = nullptr;
+    CardImage* ImageJeu = nullptr;
+    QLabel* LabelCartes = nullptr;
+    QLabel* LabelInfo = nullptr;
+    QToolButton* SpeedButtonDeal = nullptr;
+    QTimer* TimerBlinking = nullptr;
+
+    QMenu* MenuFile = nullptr;
+    QAction* MenuDeal32 = nullptr;
+    QAction* Menuquitter = nullptr;
+    QAction* MenuDos = nullptr;
+    QMenu* MenuLangue = nullptr;
+    QAction* MenuEnglish = nullptr;
+    QAction* MenuFrancais = nullptr;
+    QMenu* MenuInfo = nullptr;
+    QAction* menulisezmoi = nullptr;
+    QAction* MenuApropos = nullptr;
+    QAction* Menuloto = nullptr;
 };

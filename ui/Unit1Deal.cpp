@@ -1,0 +1,110 @@
+#include "Unit1.h"
+
+#include "CardBack.h"
+#include "CardDraw.h"
+#include "CardImage.h"
+#include "GameState.h"
+#include "UnitLoto.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QThread>
+#include <QTimer>
+
+namespace {
+
+constexpr int DealPointSize = 14;
+
+} // namespace
+
+void TForm1::MenuDeal32Click() {
+    if (m_loto)
+        m_loto->hide();
+    paintAllPlaceholders();
+    // A tick during the deal would blank or restore an old status over the new one.
+    TimerBlinking->stop();
+    m_game.StartDeal();
+    ImageTalon->hide();
+    LabelCartes->show();
+    ImageTalon->move(m_geometry.talonHome().topLeft());
+    showStatus();
+    setStatusFont(DealPointSize);
+
+    for (int row = 1; row <= vestorine::RowCount; ++row) {
+        for (int col = 1; col <= vestorine::ColumnCount; ++col) {
+            paintBack(row, col);
+            Delay(m_dealDelay);
+            repaint();
+        }
+    }
+    m_game.EndDeal();
+    showStatus();
+}
+
+void TForm1::Delay(int ms) {
+    // No event is handled here: clicks and keys made during the deal stay queued and are handled,
+    // in order, once the cards lie on the table, and no timer can fire into the deal.
+    QElapsedTimer clock;
+    clock.start();
+    for (qint64 left = ms; left > 0; left = ms - clock.elapsed())
+        QThread::msleep(static_cast<unsigned long>(left));
+}
+
+void TForm1::TimerBlinkingTimer() {
+    if (!LabelInfo->text().isEmpty()) {
+        SavedInfoText = LabelInfo->text();
+        const auto blank = vestorine::message(vestorine::MsgBlank, m_game.Language());
+        LabelInfo->setText(QString::fromUtf8(blank.data(), qsizetype(blank.size())));
+    } else {
+        LabelInfo->setText(SavedInfoText);
+    }
+}
+
+void TForm1::startBlinking() {
+    // A running blink keeps its rhythm.
+    if (!TimerBlinking->isActive())
+        TimerBlinking->start();
+}
+
+void TForm1::showStatus() {
+    const auto text = m_game.statusText();
+    LabelInfo->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+}
+
+void TForm1::setStatusFont(int points) {
+    QPalette palette = LabelInfo->palette();
+    palette.setColor(QPalette::WindowText, cards::toQColor(StatusColour));
+    LabelInfo->setPalette(palette);
+    if (points > 0) {
+        QFont font = LabelInfo->font();
+        font.setPointSize(points);
+        LabelInfo->setFont(font);
+    }
+}
+
+void TForm1::paintPlaceholder(int row, int col) {
+    const QRect cell = m_geometry.cellRect(row, col);
+    ImageJeu->drawCard(cell.x(), cell.y(), CardWidth, CardHeight, cards::Placeholder,
+                       cards::FaceDown, TableColour);
+}
+
+void TForm1::paintFace(int row, int col, int card) {
+    const QRect cell = m_geometry.cellRect(row, col);
+    ImageJeu->drawCard(cell.x(), cell.y(), CardWidth, CardHeight, card, cards::FaceUp, FaceColour);
+}
+
+void TForm1::paintBack(int row, int col) {
+    const QRect cell = m_geometry.cellRect(row, col);
+    ImageJeu->drawCard(cell.x(), cell.y(), CardWidth, CardHeight, m_back.Back, cards::FaceDown,
+                       m_back.BackColor);
+}
+
+void TForm1::paintTalon(int card) {
+    ImageTalon->drawCard(0, 0, CardWidth, CardHeight, card, cards::FaceUp, FaceColour);
+}
+
+void TForm1::paintAllPlaceholders() {
+    for (int row = 1; row <= vestorine::RowCount; ++row)
+        for (int col = 1; col <= vestorine::ColumnCount; ++col)
+            paintPlaceholder(row, col);
+}

@@ -1,0 +1,104 @@
+#include "Unit1.h"
+
+#include "CardImage.h"
+#include "GameState.h"
+
+#include <QLabel>
+#include <QTimer>
+
+namespace {
+
+constexpr int LostPointSize = 18;
+constexpr int WonPointSize = 22;
+
+} // namespace
+
+void TForm1::ImageJeuMouseUp(Qt::MouseButton, int X, int Y) {
+    const auto cell = m_geometry.cellAt({X, Y});
+    if (!cell)
+        return;
+    // The game answers only what applies: a pick before the first card is up, a reveal once
+    // the chain is closed; anything else does nothing.
+    if (const auto card = m_game.Pick(cell->row, cell->col)) {
+        paintPlaceholder(cell->row, cell->col);
+        ImageTalon->show();
+        paintTalon(*card);
+        showStatus();
+        repaint();
+        return;
+    }
+    if (const auto revealed = m_game.Reveal(cell->row, cell->col))
+        showRevealed(cell->row, cell->col, *revealed);
+}
+
+void TForm1::showRevealed(int row, int col, const vestorine::RevealResult& revealed) {
+    paintFace(row, col, revealed.card);
+    repaint();
+    switch (revealed.verdict) {
+    case vestorine::RevealVerdict::Lost:
+        TimerBlinking->stop();
+        setStatusFont(LostPointSize);
+        showStatus();
+        break;
+    case vestorine::RevealVerdict::Won:
+        setStatusFont(WonPointSize);
+        startBlinking();
+        showStatus();
+        showLotoWindow();
+        break;
+    case vestorine::RevealVerdict::Continue:
+        break;
+    }
+}
+
+void TForm1::ImageTalonMouseDown(Qt::MouseButton, int X, int Y) {
+    Dragging = true;
+    DragStartX = X;
+    DragStartY = Y;
+    ImageTalon->raise();
+}
+
+void TForm1::ImageTalonMouseMove(int X, int Y) {
+    if (!Dragging)
+        return;
+    // The grab point stays under the pointer.
+    ImageTalon->move(ImageTalon->x() + X - DragStartX, ImageTalon->y() + Y - DragStartY);
+}
+
+void TForm1::ImageTalonMouseUp(Qt::MouseButton, int, int) {
+    Dragging = false;
+    // Only the talon's centre designates the cell, wherever it was grabbed.
+    const QPoint drop = TableGeometry::dropPoint(ImageTalon->geometry());
+    const auto cell = m_geometry.cellAtWindow(drop);
+    if (!cell) {
+        ImageTalon->move(m_geometry.talonHome().topLeft());
+        return;
+    }
+    placeTalon(cell->row, cell->col);
+}
+
+void TForm1::placeTalon(int row, int col) {
+    const auto result = m_game.Place(row, col);
+    const QPoint home = m_geometry.talonHome().topLeft();
+    switch (result.outcome) {
+    case vestorine::PlaceOutcome::Rejected:
+        ImageTalon->move(home);
+        return;
+    case vestorine::PlaceOutcome::Advanced:
+        paintFace(row, col, result.laidCard);
+        paintTalon(result.newTalon);
+        ImageTalon->move(home);
+        repaint();
+        return;
+    case vestorine::PlaceOutcome::ChainClosed:
+        paintFace(row, col, result.laidCard);
+        ImageTalon->hide();
+        ImageTalon->move(home);
+        repaint();
+        // A closed chain with cards left keeps the size of the status font.
+        setStatusFont(result.AllPlaced ? WonPointSize : 0);
+        startBlinking();
+        showStatus();
+        return;
+    }
+}
