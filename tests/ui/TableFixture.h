@@ -1,0 +1,131 @@
+#pragma once
+
+#include "CardBack.h"
+#include "CardDraw.h"
+#include "CardImage.h"
+#include "CardPixels.h"
+#include "GameState.h"
+#include "ScriptedRandom.h"
+#include "TableGeometry.h"
+#include "Unit1.h"
+#include "UnitAPropos.h"
+#include "UnitDos.h"
+#include "UnitLoto.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+using Layout = std::array<int, vestorine::CellCount>;
+
+inline int cardWidth() {
+    int w = 0;
+    int h = 0;
+    cards::cdtInit(w, h);
+    return w;
+}
+
+inline int cardHeight() {
+    int w = 0;
+    int h = 0;
+    cards::cdtInit(w, h);
+    return h;
+}
+
+// The real main window with its companions, a scripted deck and no pause between dealt cards.
+// Mouse events go to the control a real pointer grab would deliver them to.
+class TableTest : public ::testing::Test {
+protected:
+    TableTest() {
+        back.chooseCrosshatch(2); // a fixed back: a deal draws nothing but the shuffle
+        form.setCompanions(&apropos, &dos, &loto);
+        form.setDealDelay(0);
+        form.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+
+    template <class T> T* control(const char* name) {
+        T* found = form.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    CardImage* jeu() { return control<CardImage>("ImageJeu"); }
+    CardImage* talon() { return control<CardImage>("ImageTalon"); }
+    QLabel* info() { return control<QLabel>("LabelInfo"); }
+    QTimer* blink() { return control<QTimer>("TimerBlinking"); }
+    QToolButton* dealButton() { return control<QToolButton>("SpeedButtonDeal"); }
+
+    void deal(const Layout& layout) {
+        random.scriptDeal(layout);
+        QTest::mouseClick(dealButton(), Qt::LeftButton);
+    }
+
+    // A point of the grid picture.
+    void clickGrid(QPoint point, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(jeu(), button, {}, point);
+    }
+    void clickCell(int row, int col, Qt::MouseButton button = Qt::LeftButton) {
+        clickGrid(geometry.cellRect(row, col).center(), button);
+    }
+
+    // Presses the talon at `grab` (talon coordinates), carries the pointer to `to` (window
+    // client coordinates) and releases it there.
+    void dragTalon(QPoint grab, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
+        CardImage* t = talon();
+        QTest::mousePress(t, button, {}, grab);
+        QTest::mouseMove(t, to - t->pos());
+        QTest::mouseRelease(t, button, {}, to - t->pos());
+    }
+    // Drops the talon, grabbed by its centre, with the centre on `centre` (window client
+    // coordinates).
+    void dropCentreAt(QPoint centre, Qt::MouseButton button = Qt::LeftButton) {
+        dragTalon(centreOffset(), centre, button);
+    }
+    void dropOnCell(int row, int col, Qt::MouseButton button = Qt::LeftButton) {
+        dropCentreAt(geometry.gridRect().topLeft() + geometry.cellRect(row, col).center(), button);
+    }
+    QPoint centreOffset() const {
+        return {TableGeometry::halfToEven(geometry.cardWidth()),
+                TableGeometry::halfToEven(geometry.cardHeight())};
+    }
+
+    QImage cellImage(int row, int col) {
+        return jeu()->picture().toImage().copy(geometry.cellRect(row, col));
+    }
+    ::testing::AssertionResult showsFace(int row, int col, int card) {
+        return showsPicture(cellImage(row, col), card, cards::FaceUp, 0xFFFFFF);
+    }
+    ::testing::AssertionResult showsBack(int row, int col) {
+        return showsPicture(cellImage(row, col), back.Back, cards::FaceDown, back.BackColor);
+    }
+    ::testing::AssertionResult showsPlaceholder(int row, int col) {
+        return showsPicture(cellImage(row, col), cards::Placeholder, cards::FaceDown, 0x008000);
+    }
+    ::testing::AssertionResult talonShows(int card) {
+        return showsPicture(talon()->picture().toImage(), card, cards::FaceUp, 0xFFFFFF);
+    }
+
+    static QString message(int index) {
+        const auto text = vestorine::message(index, vestorine::French);
+        return QString::fromUtf8(text.data(), qsizetype(text.size()));
+    }
+    QString status() { return info()->text(); }
+    int statusPoints() { return info()->font().pointSize(); }
+    QColor statusColour() { return info()->palette().color(QPalette::WindowText); }
+
+    ScriptedRandom random;
+    vestorine::CardBackChoice back;
+    vestorine::GameState game{back, random};
+    TForm1 form{game, back};
+    TFormApropos apropos;
+    TFormDos dos{back};
+    TFormLoto loto{random};
+    QSignalSpy lotoAsked{&form, &TForm1::lotoRequested};
+    TableGeometry geometry{cardWidth(), cardHeight()};
+};
