@@ -217,7 +217,6 @@ void TForm1::MenulotoClick() {
 void TForm1::showLotoWindow() {
     if (m_loto)
         m_loto->showLoto();
-    emit lotoRequested();
 }
 
 // The language switch comes with the captions of every window.

@@ -34,10 +34,6 @@ public:
     // For tests: the pause between two dealt cards, 50 ms in play.
     void setDealDelay(int ms) { m_dealDelay = ms; }
 
-signals:
-    // The lottery window was asked for (a win in the reveal phase, or the hidden shortcut).
-    void lotoRequested();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 

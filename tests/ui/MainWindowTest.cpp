@@ -89,7 +89,7 @@ TEST_F(TableTest, ShortcutAsksForTheLotteryWindow) {
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     QTest::keyClick(&form, Qt::Key_L, Qt::ControlModifier | Qt::AltModifier);
-    EXPECT_EQ(lotoAsked.count(), 1);
+    EXPECT_TRUE(loto.isVisible());
 }
 
 TEST_F(TableTest, DealPaintsThirtyTwoBacksAndInvitesToTurnUpACard) {

@@ -49,7 +49,7 @@ TEST_F(TableTest, WholeChainThroughAllCellsWinsWithoutTheLottery) {
     EXPECT_EQ(status(), message(MsgWon));
     EXPECT_EQ(statusPoints(), 22);
     EXPECT_TRUE(blink()->isActive());
-    EXPECT_EQ(lotoAsked.count(), 0);
+    EXPECT_FALSE(loto.isVisible());
 }
 
 TEST_F(TableTest, ClosedChainWithCardsLeftBlinksThenRevealsWin) {
@@ -70,10 +70,15 @@ TEST_F(TableTest, ClosedChainWithCardsLeftBlinksThenRevealsWin) {
     EXPECT_EQ(status(), message(MsgWon));
     EXPECT_EQ(statusPoints(), 22);
     EXPECT_TRUE(blink()->isActive());
-    EXPECT_EQ(lotoAsked.count(), 1);
+    EXPECT_TRUE(loto.isVisible());
 
+    loto.hide();
     clickCell(2, 2); // an emptied cell
-    EXPECT_EQ(lotoAsked.count(), 1);
+    EXPECT_FALSE(loto.isVisible());
+
+    loto.showLoto();
+    deal(layouts::allHome()); // a deal hides the lottery window
+    EXPECT_FALSE(loto.isVisible());
 }
 
 TEST_F(TableTest, RevealOutOfPlaceLosesAndLaterRevealsKeepTheVerdict) {
@@ -97,7 +102,7 @@ TEST_F(TableTest, RevealOutOfPlaceLosesAndLaterRevealsKeepTheVerdict) {
         EXPECT_EQ(statusPoints(), 18);
         EXPECT_FALSE(blink()->isActive());
     }
-    EXPECT_EQ(lotoAsked.count(), 0);
+    EXPECT_FALSE(loto.isVisible());
 }
 
 TEST_F(TableTest, ClicksOffTheCellsDoNothing) {

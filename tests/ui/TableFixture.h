@@ -13,7 +13,6 @@
 #include "UnitLoto.h"
 
 #include <QLabel>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -126,6 +125,5 @@ protected:
     TFormApropos apropos;
     TFormDos dos{back};
     TFormLoto loto{random};
-    QSignalSpy lotoAsked{&form, &TForm1::lotoRequested};
     TableGeometry geometry{cardWidth(), cardHeight()};
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 
 namespace {
 
@@ -22,6 +23,10 @@ struct HitCase {
     QPoint point;
     std::optional<Cell> cell;
 };
+
+void PrintTo(const HitCase& c, std::ostream* os) {
+    *os << "(" << c.point.x() << "," << c.point.y() << ")";
+}
 
 class CellAt : public ::testing::TestWithParam<HitCase> {};
 
