@@ -48,6 +48,8 @@ void paintCourt(QPainter& painter, int rank, int suit) {
             painter.translate(Frame.bottomRight());
             painter.rotate(180);
         }
+        // Each half keeps to its own side, so the picture reads the same either way up.
+        painter.setClipRect(QRectF(0, 0, Frame.width(), Frame.height() / 2), Qt::IntersectClip);
         paintHalf(painter, rank, suit);
         painter.restore();
     }

@@ -87,6 +87,19 @@ int detailedBlocks(const QImage& image) {
     return blocks;
 }
 
+// Pixels differing by more than a trace of smoothing between two images of one size.
+int differingPixels(const QImage& a, const QImage& b) {
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            count += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
+                         std::abs(p.blue() - q.blue()) >
+                     60;
+        }
+    return count;
+}
+
 TEST(CardDraw, ReportsTheCardSize) {
     int w = 0, h = 0;
     EXPECT_TRUE(cards::cdtInit(w, h));
@@ -135,6 +148,28 @@ TEST(CardDraw, RedSuitsAreRedAndBlackSuitsBlack) {
         const bool red = suit == 1 || suit == 2;
         EXPECT_EQ(pip.red() > 150, red) << suit;
         EXPECT_LT(pip.green(), 60) << suit;
+    }
+}
+
+TEST(CardDraw, TheBottomRightIndexIsTheTopLeftOneTurned) {
+    const QRect topLeft(1, 2, 11, 22);
+    const QRect bottomRight(W - 1 - topLeft.right(), H - 1 - topLeft.bottom(), topLeft.width(),
+                            topLeft.height());
+    for (int card = 0; card < 52; ++card) {
+        const QImage face = picture({card, FaceUp, 0xFFFFFF});
+        const QImage corner = face.copy(topLeft);
+        const QImage turned = face.copy(bottomRight).mirrored(true, true);
+        EXPECT_LT(differingPixels(corner, turned), 3) << card;
+        EXPECT_GT(differingPixels(corner, QImage(corner.size(), corner.format())), 20) << card;
+    }
+}
+
+TEST(CardDraw, CourtCardsReadTheSameEitherWayUp) {
+    for (int card = 40; card < 52; ++card) {
+        const QImage face = picture({card, FaceUp, 0xFFFFFF}, 2.0);
+        EXPECT_LT(differingPixels(face, face.mirrored(true, true)),
+                  face.width() * face.height() / 200)
+            << card;
     }
 }
 
