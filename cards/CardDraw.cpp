@@ -66,6 +66,20 @@ QImage render(const PictureKey& key, qreal ratio) {
     return image;
 }
 
+// At a fractional ratio a rectangle's edges fall between device pixels; rounding them to whole
+// pixels lets the picture be blitted one to one, crisp, covering the rectangle and nothing
+// beyond it (neighbouring rectangles round their shared edges alike).
+QRectF snapToPixels(const QPainter& painter, const QRectF& logical, qreal ratio) {
+    const QTransform world = painter.worldTransform();
+    if (world.type() > QTransform::TxTranslate)
+        return logical;
+    const QRectF device(world.map(logical.topLeft()) * ratio, logical.size() * ratio);
+    const QPointF topLeft(qRound(device.left()), qRound(device.top()));
+    const QPointF bottomRight(qRound(device.right()), qRound(device.bottom()));
+    const QRectF snapped(topLeft / ratio, bottomRight / ratio);
+    return snapped.translated(-world.dx(), -world.dy());
+}
+
 } // namespace
 
 bool cdtInit(int& width, int& height) {
@@ -80,13 +94,15 @@ bool cdtDrawExt(QPainter& painter, int x, int y, int width, int height, int card
         return false;
     const QPaintDevice* device = painter.device();
     const qreal ratio = device ? device->devicePixelRatioF() : 1.0;
-    const QSize pixels(qMax(1, qRound(width * ratio)), qMax(1, qRound(height * ratio)));
+    const QRectF target = snapToPixels(painter, QRectF(x, y, width, height), ratio);
+    const QSize pixels(qMax(1, qRound(target.width() * ratio)),
+                       qMax(1, qRound(target.height() * ratio)));
     const PictureKey key{card, mode, effectiveColour(card, mode, colour), pixels};
     auto& cache = pictureCache();
     auto found = cache.constFind(key);
     if (found == cache.constEnd())
         found = cache.insert(key, render(key, ratio));
-    painter.drawImage(QRectF(x, y, width, height), *found);
+    painter.drawImage(target, *found, found->rect());
     return true;
 }
 

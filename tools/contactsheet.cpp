@@ -1,11 +1,13 @@
-// Writes a contact sheet of every card picture, at 1× and 2×, each labelled with its id:
-//   contactsheet [output directory]   (default: the current directory)
-// giving cards.png and cards@2x.png.
+// Writes a contact sheet of every card picture, each labelled with its id:
+//   contactsheet [output directory [pixel ratio...]]
+// The directory defaults to the current one and the ratios to 1 and 2, giving cards.png and
+// cards@2x.png (cards@1.5x.png for a ratio of 1.5).
 #include "CardDraw.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
+#include <QList>
 #include <QPainter>
 
 #include <cstdio>
@@ -63,10 +65,20 @@ QImage sheet(qreal ratio, int w, int h) {
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+    QList<qreal> ratios{1.0, 2.0};
+    if (argc > 2) {
+        ratios.clear();
+        for (int i = 2; i < argc; ++i)
+            ratios.append(QString::fromLocal8Bit(argv[i]).toDouble());
+    }
     int w = 0, h = 0;
     cards::cdtInit(w, h);
-    bool ok = sheet(1.0, w, h).save(out.filePath(QStringLiteral("cards.png")));
-    ok = sheet(2.0, w, h).save(out.filePath(QStringLiteral("cards@2x.png"))) && ok;
+    bool ok = true;
+    for (qreal ratio : ratios) {
+        const QString name =
+            ratio == 1.0 ? QStringLiteral("cards.png") : QStringLiteral("cards@%1x.png").arg(ratio);
+        ok = ratio > 0 && sheet(ratio, w, h).save(out.filePath(name)) && ok;
+    }
     cards::cdtTerm();
     if (!ok)
         std::fprintf(stderr, "contactsheet: could not write into %s\n",
