@@ -9,8 +9,6 @@
 #include <QPaintDevice>
 #include <QPainter>
 
-#include <cmath>
-
 namespace cards {
 namespace {
 
@@ -67,8 +65,8 @@ QImage render(const PictureKey& key, qreal ratio) {
 }
 
 // At a fractional ratio a rectangle's edges fall between device pixels; rounding them to whole
-// pixels lets the picture be blitted one to one, crisp, covering the rectangle and nothing
-// beyond it (neighbouring rectangles round their shared edges alike).
+// pixels lets the picture be blitted one to one, crisp, onto the pixels whose centres lie in the
+// rectangle (neighbouring rectangles round their shared edges alike, so none overlap).
 QRectF snapToPixels(const QPainter& painter, const QRectF& logical, qreal ratio) {
     const QTransform world = painter.worldTransform();
     if (world.type() > QTransform::TxTranslate)
