@@ -4,13 +4,15 @@
 # starts the installed binary under a private X server and waits for its window.
 #
 #   check-package.sh <build-dir> <source-dir>
-# Leaves the package and a screenshot in <build-dir>/package-check/. Changes nothing outside.
+# Leaves the package, the installed tree (root/) and a screenshot in <build-dir>/package-check/,
+# for the tests that run the installed game. Changes nothing outside.
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
 source=$(cd "$2" && pwd)
 app_id=org.vestorine.Vestorine
 out="$build/package-check"
+root="$out/root"
 tmp=$(mktemp -d)
 xvfb_pid=""
 game_pid=""
@@ -57,8 +59,9 @@ expected_files() {
 }
 
 install_to_scratch() {
-    DESTDIR="$tmp/root" cmake --install "$build" --prefix /usr >/dev/null
-    (cd "$tmp/root/usr" && find . -type f | sed 's|^\./||' | sort) >"$tmp/installed"
+    rm -rf "$out" && mkdir -p "$out"
+    DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
+    (cd "$root/usr" && find . -type f | sed 's|^\./||' | sort) >"$tmp/installed"
     expected_files | sort >"$tmp/expected"
     local missing
     missing=$(comm -23 "$tmp/expected" "$tmp/installed")
@@ -67,7 +70,6 @@ install_to_scratch() {
 }
 
 build_deb() {
-    rm -rf "$out" && mkdir -p "$out"
     (cd "$build" && cpack -G DEB -B "$tmp/cpack" >"$tmp/cpack.log" 2>&1) ||
         fail "cpack: $(cat "$tmp/cpack.log")"
     local debs=("$tmp"/cpack/vestorine_*.deb)
@@ -101,7 +103,7 @@ start_display() {
 run_installed() {
     mkdir -p "$tmp/config" "$tmp/cwd"
     (cd "$tmp/cwd" && XDG_CONFIG_HOME="$tmp/config" QT_QPA_PLATFORM=xcb \
-        exec "$tmp/root/usr/bin/vestorine" >"$tmp/game.log" 2>&1) &
+        exec "$root/usr/bin/vestorine" >"$tmp/game.log" 2>&1) &
     game_pid=$!
     # A generous safety net against a game that never shows up, not a speed requirement.
     local window
