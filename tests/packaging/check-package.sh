@@ -17,7 +17,13 @@ tmp=$(mktemp -d)
 xvfb_pid=""
 game_pid=""
 
+# The scratch install rewrites the build's install manifest; the player's own install needs it back
+# to uninstall.
+manifest="$build/install_manifest.txt"
+[ -f "$manifest" ] && cp "$manifest" "$tmp/manifest"
+
 cleanup() {
+    if [ -f "$tmp/manifest" ]; then cp "$tmp/manifest" "$manifest"; else rm -f "$manifest"; fi
     [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
     rm -rf "$tmp"
