@@ -1,0 +1,70 @@
+// Started by table_bench: prints one line when the first frame of its window has been painted,
+// then quits. "table" starts the game's windows as the program does; "minimal" one plain window.
+#include "CardBack.h"
+#include "GameState.h"
+#include "RandomSource.h"
+#include "Unit1.h"
+#include "UnitAPropos.h"
+#include "UnitDos.h"
+#include "UnitLoto.h"
+
+#include <QApplication>
+#include <QEvent>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+class FirstFrame : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !m_seen) {
+            m_seen = true;
+            // Queued, so it runs once the whole frame is painted and flushed.
+            QMetaObject::invokeMethod(
+                qApp,
+                [] {
+                    std::puts("painted");
+                    std::fflush(stdout);
+                    QCoreApplication::exit(0);
+                },
+                Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool m_seen = false;
+};
+
+int runMinimal() {
+    QWidget window;
+    window.setAutoFillBackground(true);
+    window.resize(678, 625);
+    window.show();
+    return QApplication::exec();
+}
+
+int runTable() {
+    QApplication::setApplicationName(QStringLiteral("Vestorine"));
+    vestorine::ClockRandom random;
+    vestorine::CardBackChoice back;
+    vestorine::GameState game(back, random);
+    TForm1 form1(game, back);
+    TFormApropos formApropos;
+    TFormDos formDos(back);
+    TFormLoto formLoto(random);
+    form1.setCompanions(&formApropos, &formDos, &formLoto);
+    form1.show();
+    return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    FirstFrame watcher;
+    app.installEventFilter(&watcher);
+    return argc > 1 && std::strcmp(argv[1], "table") == 0 ? runTable() : runMinimal();
+}
