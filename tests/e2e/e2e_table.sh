@@ -23,23 +23,17 @@ fail() {
     exit 1
 }
 
-# A display nobody uses.
-display=""
-for n in $(seq 60 160); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-        display=":$n"
-        break
-    fi
-done
-[ -n "$display" ] || fail "no free X display"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Xvfb picks a free display itself and writes its number once it accepts clients, so runs side
+# by side never race for the same display.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-export DISPLAY="$display"
 for _ in $(seq 100); do
-    xdpyinfo >/dev/null 2>&1 && break
+    [ -s "$work/display" ] && break
     sleep 0.1
 done
-xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
+xdpyinfo >/dev/null 2>&1 || fail "cannot reach the display $DISPLAY"
 
 # The real platform, whatever the test run sets, and a settings folder of our own.
 export QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config"
