@@ -8,6 +8,7 @@
 
 #include "CardBack.h"
 #include "CardDraw.h"
+#include "Messages.h"
 
 namespace {
 
@@ -92,7 +93,7 @@ void TFormDos::showChooser() {
 }
 
 void TFormDos::applyLanguage(int language) {
-    const bool english = language == 1;
+    const bool english = language == vestorine::English;
     setWindowTitle(english ? QStringLiteral("CARDS DECK") : QStringLiteral("DOS DES CARTES"));
     Label1->setText(english ? QStringLiteral("Click the deck to use or")
                             : QStringLiteral("Cliquez le dos à utiliser ou"));

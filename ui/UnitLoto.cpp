@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "CardDraw.h"
+#include "Messages.h"
 #include "RandomSource.h"
 
 namespace {
@@ -78,7 +79,7 @@ void TFormLoto::showLoto() {
 }
 
 void TFormLoto::applyLanguage(int language) {
-    const bool english = language == 1;
+    const bool english = language == vestorine::English;
     setWindowTitle(english ? QStringLiteral("Good Luck !") : QStringLiteral("Bonne Chance !"));
     Label1->setText(
         english ? QStringLiteral("You are lucky today ! Let's imagine a loto serial ...")
