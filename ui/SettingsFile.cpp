@@ -89,8 +89,11 @@ void syncFolder(const QByteArray& dir) {
 
 } // namespace
 
+// Named here rather than taken from the application name, which keeps its capital for the
+// desktop's window matching.
 QString folder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/vestorine");
 }
 
 void setErrorBox(ErrorBox box) {

@@ -18,7 +18,7 @@ inline constexpr char TempIniName[] = "vestorine.in_";
 // Only the start of a file is read, so a stray huge file cannot stall the start.
 inline constexpr qint64 MaxReadBytes = 64 * 1024;
 
-// $XDG_CONFIG_HOME/vestorine with the application named "vestorine" and no organisation.
+// $XDG_CONFIG_HOME/vestorine, ~/.config/vestorine by default.
 QString folder();
 
 enum class LoadStatus { Missing, Loaded, Unreadable };

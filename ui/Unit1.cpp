@@ -4,6 +4,7 @@
 #include "CardDraw.h"
 #include "CardImage.h"
 #include "GameState.h"
+#include "SettingsFile.h"
 #include "UnitAPropos.h"
 #include "UnitDos.h"
 #include "UnitLoto.h"
@@ -51,7 +52,8 @@ void setTextColour(QWidget* widget, quint32 colour) {
 TForm1::TForm1(vestorine::GameState& game, vestorine::CardBackChoice& back, QWidget* parent)
     : QMainWindow(parent)
     , m_game(game)
-    , m_back(back) {
+    , m_back(back)
+    , m_settingsFolder(settingsfile::folder()) {
     FormCreate();
 }
 
@@ -63,6 +65,8 @@ void TForm1::setCompanions(TFormApropos* apropos, TFormDos* dos, TFormLoto* loto
     m_apropos = apropos;
     m_dos = dos;
     m_loto = loto;
+    if (m_dos)
+        m_dos->setCardSize(CardWidth, CardHeight);
 }
 
 void TForm1::FormCreate() {
@@ -218,17 +222,6 @@ void TForm1::showLotoWindow() {
     if (m_loto)
         m_loto->showLoto();
 }
-
-// The language switch comes with the captions of every window.
-void TForm1::MenuEnglishClick() {}
-
-void TForm1::MenuFrancaisClick() {}
-
-// Opens the readme of the current language.
-void TForm1::menulisezmoiClick() {}
-
-// Writes the language and the card back for the next run.
-void TForm1::save_configuration() {}
 
 void TForm1::MenuquitterClick() {
     endProgram();

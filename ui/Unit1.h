@@ -33,9 +33,12 @@ public:
 
     // For tests: the pause between two dealt cards, 50 ms in play.
     void setDealDelay(int ms) { m_dealDelay = ms; }
+    // For tests: where the settings file is read and written.
+    void setSettingsFolder(const QString& folder) { m_settingsFolder = folder; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     static constexpr quint32 TableColour = 0x008000;  // green
@@ -61,6 +64,10 @@ private:
 
     // Ends the program from its Quit item or its close button, writing the settings once.
     void endProgram();
+
+    // Language and settings (Unit1Language.cpp).
+    void switchLanguage(int language);
+    void FormActivate();
     void save_configuration();
 
     // Mouse play (Unit1Play.cpp).
@@ -99,6 +106,8 @@ private:
     int DragStartY = 0;
     int m_dealDelay = 50;
     bool m_ending = false;
+    bool ConfigLoaded = false;
+    QString m_settingsFolder;
 
     CardImage* ImageTalon = nullptr;
     CardImage* ImageJeu = nullptr;

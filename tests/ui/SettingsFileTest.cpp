@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -62,17 +61,14 @@ const std::string sample = "[VESTORINE V1.1]\r\nLANGUAGE=1\r\nDECK=13\r\n";
 
 } // namespace
 
-TEST_F(SettingsFileTest, FolderIsTheApplicationsOwnUnderTheConfigHome) {
+TEST_F(SettingsFileTest, FolderIsTheGamesOwnUnderTheConfigHome) {
     const QByteArray oldHome = qgetenv("XDG_CONFIG_HOME");
-    const QString oldName = QCoreApplication::applicationName();
-    const QString oldOrganisation = QCoreApplication::organizationName();
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder()));
-    QCoreApplication::setApplicationName(QStringLiteral("vestorine"));
-    QCoreApplication::setOrganizationName({});
     EXPECT_EQ(settingsfile::folder(), folder() + QStringLiteral("/vestorine"));
-    qputenv("XDG_CONFIG_HOME", oldHome);
-    QCoreApplication::setApplicationName(oldName);
-    QCoreApplication::setOrganizationName(oldOrganisation);
+    if (oldHome.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", oldHome);
 }
 
 TEST_F(SettingsFileTest, MissingFileIsNoError) {

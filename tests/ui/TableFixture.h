@@ -13,6 +13,7 @@
 #include "UnitLoto.h"
 
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -45,6 +46,7 @@ protected:
         back.chooseCrosshatch(2); // a fixed back: a deal draws nothing but the shuffle
         form.setCompanions(&apropos, &dos, &loto);
         form.setDealDelay(0);
+        form.setSettingsFolder(settingsDir.path());
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
@@ -118,6 +120,7 @@ protected:
     int statusPoints() { return info()->font().pointSize(); }
     QColor statusColour() { return info()->palette().color(QPalette::WindowText); }
 
+    QTemporaryDir settingsDir;
     ScriptedRandom random;
     vestorine::CardBackChoice back;
     vestorine::GameState game{back, random};

@@ -1,0 +1,271 @@
+#include "TableFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QUrl>
+
+#include "SettingsFile.h"
+#include "ShellOpen.h"
+
+using namespace vestorine;
+
+namespace {
+
+struct CaptionSet {
+    int language;
+    const char* menuItem;
+    std::vector<const char*> main; // File, Deal, Cards deck, Language, readme, About
+    const char* dosTitle;
+    const char* dosLabel;
+    const char* dosButton;
+    const char* lotoTitle;
+    const char* lotoLabel;
+};
+
+const CaptionSet captionSets[] = {
+    {English,
+     "MenuEnglish",
+     {"File", "Deal", "Cards deck", "Language", "readme", "About Vestorine"},
+     "CARDS DECK",
+     "Click the deck to use or",
+     "Random",
+     "Good Luck !",
+     "You are lucky today ! Let's imagine a loto serial ..."},
+    {French,
+     "MenuFrancais",
+     {"Fichier", "Distribuer", "Dos des cartes", "Langue", "lisez_moi", "A propos de"},
+     "DOS DES CARTES",
+     "Cliquez le dos à utiliser ou",
+     "Aléatoire",
+     "Bonne Chance !",
+     "C'est votre jour de chance ! Imaginons une grille de loto ..."},
+};
+
+class LanguageTest : public TableTest {
+protected:
+    void choose(const CaptionSet& set) { control<QAction>(set.menuItem)->trigger(); }
+
+    std::vector<QString> mainCaptions() {
+        return {control<QMenu>("MenuFile")->title(),      control<QAction>("MenuDeal32")->text(),
+                control<QAction>("MenuDos")->text(),      control<QMenu>("MenuLangue")->title(),
+                control<QAction>("menulisezmoi")->text(), control<QAction>("MenuApropos")->text()};
+    }
+
+    void expectCaptions(const CaptionSet& set) {
+        EXPECT_EQ(form.windowTitle(), "VESTORINE V1.1");
+        std::vector<QString> expected;
+        for (const char* text : set.main)
+            expected.push_back(QString::fromUtf8(text));
+        EXPECT_EQ(mainCaptions(), expected);
+        EXPECT_TRUE(control<QAction>(set.menuItem)->isChecked());
+        EXPECT_EQ(control<QAction>("MenuEnglish")->isChecked(), set.language == English);
+        EXPECT_EQ(dos.windowTitle(), QString::fromUtf8(set.dosTitle));
+        EXPECT_EQ(dos.Label1->text(), QString::fromUtf8(set.dosLabel));
+        EXPECT_EQ(dos.ButtonRandom->text(), QString::fromUtf8(set.dosButton));
+        EXPECT_EQ(loto.windowTitle(), QString::fromUtf8(set.lotoTitle));
+        EXPECT_EQ(loto.Label1->text(), QString::fromUtf8(set.lotoLabel));
+        // Texts no switch touches.
+        EXPECT_EQ(control<QAction>("Menuquitter")->text(), "Quitter");
+        EXPECT_EQ(control<QAction>("Menuloto")->text(), "loto (caché)");
+        EXPECT_EQ(loto.Buttons[6]->text(), "C");
+        EXPECT_EQ(apropos.windowTitle(), "A propos de Vestorine");
+        EXPECT_EQ(game.Language(), set.language);
+    }
+
+    QString statusIn(int language) {
+        const auto text = vestorine::message(game.MessageIndex(), language);
+        return QString::fromUtf8(text.data(), qsizetype(text.size()));
+    }
+};
+
+} // namespace
+
+TEST_F(LanguageTest, SwitchRewritesEveryWindowAndLeavesTheGameAlone) {
+    deal(layouts::fullChain());
+    clickCell(2, 3);
+    const int index = game.MessageIndex();
+    const int talonCard = game.CurrentCard();
+    const QFont font = info()->font();
+    const QImage grid = jeu()->picture().toImage();
+    for (const CaptionSet& set : {captionSets[0], captionSets[1], captionSets[1], captionSets[0]}) {
+        choose(set);
+        expectCaptions(set);
+        EXPECT_EQ(status(), statusIn(set.language));
+        EXPECT_EQ(game.MessageIndex(), index);
+        EXPECT_EQ(game.CurrentCard(), talonCard);
+        EXPECT_TRUE(game.Picked());
+        EXPECT_EQ(info()->font(), font);
+        EXPECT_FALSE(blink()->isActive());
+        EXPECT_EQ(jeu()->picture().toImage(), grid);
+    }
+}
+
+TEST_F(LanguageTest, SwitchWhileBlinkingShowsTheNewTextAtOnce) {
+    deal(layouts::allHome());
+    clickCell(1, 1);
+    dropOnCell(1, 1); // the chain closes at once, with cards left
+    ASSERT_TRUE(blink()->isActive());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return status().isEmpty(); }));
+    choose(captionSets[0]);
+    EXPECT_EQ(status(), "Click the remaining cards");
+    EXPECT_TRUE(blink()->isActive());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return status().isEmpty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !status().isEmpty(); }));
+    EXPECT_EQ(status(), "Click the remaining cards");
+}
+
+TEST_F(LanguageTest, ChosenBackShowsAtTheNextDealOnly) {
+    deal(layouts::allHome());
+    ASSERT_TRUE(showsBack(3, 4));
+    const CardBackChoice before = back;
+    control<QAction>("MenuDos")->trigger();
+    ASSERT_TRUE(dos.isVisible());
+    QTest::mouseClick(dos.ImageJeu, Qt::LeftButton, {}, dos.cellOrigin(7) + QPoint(20, 20));
+    EXPECT_FALSE(dos.isVisible());
+    EXPECT_EQ(back.Back, 60);
+    EXPECT_TRUE(showsPicture(cellImage(3, 4), before.Back, cards::FaceDown, before.BackColor));
+    deal(layouts::allHome());
+    EXPECT_TRUE(showsPicture(cellImage(3, 4), 60, cards::FaceDown, 0));
+}
+
+TEST_F(LanguageTest, ShortcutOpensTheLotteryFromEveryWindow) {
+    for (QWidget* window : std::initializer_list<QWidget*>{&form, &dos, &apropos}) {
+        loto.hide();
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_L, Qt::ControlModifier | Qt::AltModifier);
+        EXPECT_TRUE(loto.isVisible()) << window->windowTitle().toStdString();
+    }
+}
+
+TEST_F(LanguageTest, InfoMenuOpensTheReadmeOfTheLanguageAndTheAboutWindow) {
+    std::vector<QString> opened;
+    shell::setOpener([&](const QUrl& url) {
+        opened.push_back(QFileInfo(url.toLocalFile()).fileName());
+        return true;
+    });
+    control<QAction>("menulisezmoi")->trigger();
+    choose(captionSets[0]);
+    control<QAction>("menulisezmoi")->trigger();
+    shell::setOpener({});
+    EXPECT_EQ(opened, std::vector<QString>({"lisezmoi.txt", "readme.txt"}));
+
+    control<QAction>("MenuApropos")->trigger();
+    EXPECT_TRUE(apropos.isVisible());
+}
+
+namespace {
+
+// A program started afresh with a given settings folder, its main window activated.
+struct Program {
+    explicit Program(const QString& folder) {
+        form.setCompanions(&apropos, &dos, &loto);
+        form.setSettingsFolder(folder);
+        form.show();
+        form.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+    void activateAgain() {
+        apropos.show();
+        apropos.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&apropos));
+        form.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+
+    ScriptedRandom random;
+    CardBackChoice back;
+    GameState game{back, random};
+    TForm1 form{game, back};
+    TFormApropos apropos;
+    TFormDos dos{back};
+    TFormLoto loto{random};
+};
+
+class SettingsTest : public testing::Test {
+protected:
+    void SetUp() override {
+        settingsfile::setErrorBox(
+            [this](QWidget*, const QString&, const QString& text) { boxes.push_back(text); });
+    }
+    void TearDown() override { settingsfile::setErrorBox({}); }
+
+    void put(const QByteArray& bytes) {
+        QFile file(QDir(dir.path()).filePath("vestorine.ini"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray written() {
+        QFile file(QDir(dir.path()).filePath("vestorine.ini"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+    std::vector<QString> boxes;
+};
+
+} // namespace
+
+TEST_F(SettingsTest, FileReadAtActivationActsLikeTheMenu) {
+    put("LANGUAGE=1\r\nDECK=13\r\n");
+    Program program(dir.path());
+    EXPECT_EQ(program.form.windowTitle(), "VESTORINE V1.1");
+    EXPECT_EQ(program.game.Language(), English);
+    EXPECT_EQ(program.dos.windowTitle(), "CARDS DECK");
+    EXPECT_FALSE(program.back.RandomBack);
+    EXPECT_EQ(program.back.Back, 53);
+    EXPECT_EQ(program.back.ColorIndex, 1);
+    EXPECT_EQ(program.back.BackColor, 0x000080u);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(SettingsTest, MissingFileIsLookedForAgainUntilFound) {
+    Program program(dir.path());
+    EXPECT_EQ(program.form.windowTitle(), "VESTORINE");
+    put("LANGUAGE=1\n");
+    program.activateAgain();
+    EXPECT_EQ(program.form.windowTitle(), "VESTORINE V1.1");
+    // Read once found: later changes wait for the next run.
+    put("LANGUAGE=2\n");
+    program.activateAgain();
+    EXPECT_EQ(program.game.Language(), English);
+}
+
+TEST_F(SettingsTest, UnreadableFileIsReportedOnceAndAppliesNothing) {
+    QDir(dir.path()).mkdir("vestorine.ini");
+    Program program(dir.path());
+    program.activateAgain();
+    EXPECT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(program.form.windowTitle(), "VESTORINE");
+    EXPECT_TRUE(program.back.RandomBack);
+}
+
+TEST_F(SettingsTest, QuitWritesTheFileOnce) {
+    Program program(dir.path());
+    program.form.findChild<QAction*>("MenuEnglish")->trigger();
+    program.back.chooseCrosshatch(4);
+    QTimer::singleShot(0, program.form.findChild<QAction*>("Menuquitter"), &QAction::trigger);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(written(), "[VESTORINE V1.1]\r\nLANGUAGE=1\r\nDECK=16\r\n");
+
+    // A close after Quit writes nothing more: a failing write would show a second box.
+    QFile::remove(QDir(dir.path()).filePath("vestorine.ini"));
+    QDir(dir.path()).mkpath("vestorine.ini/inside");
+    program.form.close();
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(SettingsTest, FailedWriteIsReportedOnceAndTheProgramStillEnds) {
+    Program program(dir.path() + "/inside");
+    put("in the way of the folder");
+    QFile::rename(QDir(dir.path()).filePath("vestorine.ini"), dir.path() + "/inside");
+    QTimer::singleShot(0, &program.form, &QWidget::close);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(boxes, std::vector<QString>({"Err vestorine.ini"}));
+}

@@ -1,0 +1,99 @@
+#include "Unit1.h"
+
+#include "GameState.h"
+#include "Settings.h"
+#include "SettingsFile.h"
+#include "ShellOpen.h"
+#include "UnitDos.h"
+#include "UnitLoto.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QMenu>
+
+namespace {
+
+// The main window's texts in one language; the other windows keep their own.
+struct Captions {
+    const char* file;
+    const char* deal;
+    const char* dos;
+    const char* langue;
+    const char* readme;
+    const char* apropos;
+};
+
+constexpr Captions EnglishCaptions{
+    "File", "Deal", "Cards deck", "Language", "readme", "About Vestorine",
+};
+constexpr Captions FrenchCaptions{
+    "Fichier", "Distribuer", "Dos des cartes", "Langue", "lisez_moi", "A propos de",
+};
+
+} // namespace
+
+void TForm1::MenuEnglishClick() {
+    switchLanguage(vestorine::English);
+}
+
+void TForm1::MenuFrancaisClick() {
+    switchLanguage(vestorine::French);
+}
+
+// Rewrites every text that follows the language, in every window; the game, the fonts and the
+// blinking are left as they are.
+void TForm1::switchLanguage(int language) {
+    const bool english = language == vestorine::English;
+    (english ? MenuEnglish : MenuFrancais)->setChecked(true);
+
+    const Captions& set = english ? EnglishCaptions : FrenchCaptions;
+    setWindowTitle(QStringLiteral("VESTORINE") +
+                   QString::fromLatin1(vestorine::VersionSuffix.data(),
+                                       qsizetype(vestorine::VersionSuffix.size())));
+    MenuFile->setTitle(QString::fromUtf8(set.file));
+    MenuDeal32->setText(QString::fromUtf8(set.deal));
+    MenuDos->setText(QString::fromUtf8(set.dos));
+    MenuLangue->setTitle(QString::fromUtf8(set.langue));
+    menulisezmoi->setText(QString::fromUtf8(set.readme));
+    MenuApropos->setText(QString::fromUtf8(set.apropos));
+    if (m_dos)
+        m_dos->applyLanguage(language);
+    if (m_loto)
+        m_loto->applyLanguage(language);
+
+    m_game.setLanguage(language);
+    showStatus();
+}
+
+void TForm1::menulisezmoiClick() {
+    shell::openReadme(m_game.Language());
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+// Reads the settings at each activation until a file has been found.
+void TForm1::FormActivate() {
+    if (ConfigLoaded)
+        return;
+    // Set before reading: the error box of an unreadable file activates this window again.
+    ConfigLoaded = true;
+    const settingsfile::LoadResult read = settingsfile::load(m_settingsFolder, this);
+    if (read.status == settingsfile::LoadStatus::Missing)
+        ConfigLoaded = false;
+    if (read.status != settingsfile::LoadStatus::Loaded)
+        return;
+    if (read.values.language)
+        switchLanguage(*read.values.language);
+    if (read.values.deck)
+        vestorine::applyDeckCode(m_back, *read.values.deck);
+}
+
+// Writes the language and the card back for the next run.
+void TForm1::save_configuration() {
+    settingsfile::save(m_settingsFolder, vestorine::formatSettings(m_game.Language(), m_back),
+                       this);
+}
