@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Starts the real game under Xvfb with a settings file, checks that it was applied, quits through
+# the File menu with real X input and checks the file the game wrote.
+#   e2e_settings.sh <vestorine binary>
+set -euo pipefail
+game=$(realpath "$1")
+tmp=$(mktemp -d)
+xvfb_pid=""
+game_pid=""
+cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+fail() {
+    echo "e2e_settings: $*" >&2
+    exit 1
+}
+
+# Waits (as a safety net, not a speed requirement) until the command succeeds.
+wait_for() {
+    for _ in $(seq 600); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+mkdir -p "$tmp/config/vestorine" "$tmp/cwd"
+printf 'LANGUAGE=1\r\nDECK=13\r\n' >"$tmp/config/vestorine/vestorine.ini"
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" 2>/dev/null &
+xvfb_pid=$!
+wait_for test -s "$tmp/display" || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$tmp/display")"
+
+(cd "$tmp/cwd" && XDG_CONFIG_HOME="$tmp/config" QT_QPA_PLATFORM=xcb exec "$game" \
+    >"$tmp/game.log" 2>&1) &
+game_pid=$!
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^VESTORINE') ||
+    fail "no window appeared: $(cat "$tmp/game.log")"
+window=$(echo "$window" | head -n1)
+
+# No window manager here: give the window the focus as one would, which activates it and makes
+# the game read its settings.
+xdotool windowfocus --sync "$window"
+title_is() { [ "$(xdotool getwindowname "$window")" = "$1" ]; }
+wait_for title_is "VESTORINE V1.1" ||
+    fail "title is \"$(xdotool getwindowname "$window")\", not \"VESTORINE V1.1\""
+
+# File > Quitter: open the first menu of the bar, then its second item, with real input.
+xdotool mousemove --window "$window" 16 10 click 1
+menu_open() { [ "$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l)" -gt 1 ]; }
+wait_for menu_open || fail "the File menu did not open"
+xdotool key Down Down Return
+status=0
+for _ in $(seq 300); do
+    kill -0 "$game_pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$game_pid" 2>/dev/null && fail "the game did not quit from its File menu"
+wait "$game_pid" || status=$?
+game_pid=""
+[ "$status" -eq 0 ] || fail "the game ended with status $status: $(cat "$tmp/game.log")"
+
+ini="$tmp/config/vestorine/vestorine.ini"
+expected=$(printf '[VESTORINE V1.1]\r\nLANGUAGE=1\r\nDECK=13\r\n' | od -c)
+actual=$(od -c <"$ini")
+[ "$actual" = "$expected" ] || fail "the settings file holds:
+$actual"
+[ "$(stat -c %a "$ini")" = 444 ] || fail "the settings file is not read-only: $(stat -c %a "$ini")"
+[ -e "$tmp/config/vestorine/vestorine.in_" ] && fail "the temporary file was left behind"
+echo "e2e_settings: title VESTORINE V1.1, settings written back as three lines"
