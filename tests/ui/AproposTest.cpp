@@ -30,18 +30,6 @@ protected:
 
 } // namespace
 
-TEST_F(ShellTest, LabelStartsAsAPlainLink) {
-    TLabelUrl label;
-    EXPECT_EQ(label.text(), "Http://");
-    EXPECT_TRUE(label.Url().isEmpty());
-    EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    EXPECT_TRUE(label.font().underline());
-    EXPECT_FALSE(label.font().bold() || label.font().italic() || label.font().strikeOut());
-    EXPECT_EQ(label.cursor().shape(), Qt::PointingHandCursor);
-    label.setUrl(QStringLiteral("https://vestorine.org/rules"));
-    EXPECT_EQ(label.text(), "https://vestorine.org/rules");
-}
-
 TEST_F(ShellTest, ClickCallsOnClickThenOpensTheAddress) {
     TLabelUrl label;
     label.resize(200, 20);
@@ -57,14 +45,6 @@ TEST_F(ShellTest, ClickCallsOnClickThenOpensTheAddress) {
     QTest::mouseClick(&label, Qt::LeftButton);
     EXPECT_EQ(sender, &label);
     EXPECT_EQ(events, std::vector<QString>({"click", "open https://vestorine.org/"}));
-}
-
-TEST_F(ShellTest, NoOnClickStillOpens) {
-    TLabelUrl label;
-    label.resize(200, 20);
-    label.setUrl(QStringLiteral("https://vestorine.org/"));
-    QTest::mouseClick(&label, Qt::LeftButton);
-    EXPECT_EQ(events, std::vector<QString>({"open https://vestorine.org/"}));
 }
 
 TEST_F(ShellTest, AboutWindowShowsItsLinkAndHidesOnOk) {

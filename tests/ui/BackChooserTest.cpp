@@ -42,17 +42,6 @@ QPoint corner(int row, int col) {
 
 } // namespace
 
-TEST_F(BackChooserTest, DesignTextsUntilALanguageIsChosen) {
-    EXPECT_EQ(form.windowTitle(), "Dos des cartes");
-    EXPECT_EQ(form.Label1->text(), "Cliquez le dos de votre choix ou");
-    EXPECT_EQ(form.ButtonRandom->text(), "Aléatoire");
-    EXPECT_EQ(form.Label1->font().pixelSize(), 15);
-    EXPECT_TRUE(form.Label1->font().bold() && form.Label1->font().italic());
-    EXPECT_EQ(form.Label1->palette().color(QPalette::WindowText), QColor(0, 0, 128));
-    EXPECT_EQ(form.ButtonRandom->palette().color(QPalette::ButtonText), QColor(0, 0, 255));
-    EXPECT_EQ(form.ButtonRandom->font().pixelSize(), 12);
-}
-
 TEST_F(BackChooserTest, LanguageSwitchRewritesEveryText) {
     struct Expected {
         int language;
@@ -65,6 +54,9 @@ TEST_F(BackChooserTest, LanguageSwitchRewritesEveryText) {
         {2, "DOS DES CARTES", "Cliquez le dos à utiliser ou", "Aléatoire"},
         {1, "CARDS DECK", "Click the deck to use or", "Random"},
     };
+    EXPECT_EQ(form.windowTitle(), "Dos des cartes");
+    EXPECT_EQ(form.Label1->text(), "Cliquez le dos de votre choix ou");
+    EXPECT_EQ(form.ButtonRandom->text(), "Aléatoire");
     for (const Expected& set : sets) {
         form.applyLanguage(set.language);
         EXPECT_EQ(form.windowTitle(), QString::fromUtf8(set.title));

@@ -61,16 +61,6 @@ const std::string sample = "[VESTORINE V1.1]\r\nLANGUAGE=1\r\nDECK=13\r\n";
 
 } // namespace
 
-TEST_F(SettingsFileTest, FolderIsTheGamesOwnUnderTheConfigHome) {
-    const QByteArray oldHome = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder()));
-    EXPECT_EQ(settingsfile::folder(), folder() + QStringLiteral("/vestorine"));
-    if (oldHome.isNull())
-        qunsetenv("XDG_CONFIG_HOME");
-    else
-        qputenv("XDG_CONFIG_HOME", oldHome);
-}
-
 TEST_F(SettingsFileTest, MissingFileIsNoError) {
     EXPECT_EQ(load(folder(), nullptr).status, LoadStatus::Missing);
     EXPECT_TRUE(boxes.empty());
