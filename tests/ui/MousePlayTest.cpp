@@ -81,6 +81,22 @@ TEST_F(TableTest, ClosedChainWithCardsLeftBlinksThenRevealsWin) {
     EXPECT_FALSE(loto.isVisible());
 }
 
+// The blink started by the closed chain goes on at its own pace when the last reveal wins.
+TEST_F(TableTest, WinDuringTheBlinkKeepsItsRhythm) {
+    deal(layouts::allHome());
+    clickCell(1, 1);
+    dropOnCell(1, 1);
+    for (int i = 1; i < vestorine::CellCount - 1; ++i)
+        clickCell(cellOf(i).first, cellOf(i).second);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return status().isEmpty(); }));
+    QTest::qWait(50);
+    const int before = blink()->remainingTime();
+    clickCell(4, 8);
+    ASSERT_EQ(status(), message(MsgWon));
+    EXPECT_TRUE(blink()->isActive());
+    EXPECT_LE(blink()->remainingTime(), before);
+}
+
 TEST_F(TableTest, RevealOutOfPlaceLosesAndLaterRevealsKeepTheVerdict) {
     const Layout layout = losingLayout();
     deal(layout);
