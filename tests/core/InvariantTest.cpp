@@ -6,25 +6,11 @@
 
 #include "CardBack.h"
 #include "GameState.h"
-#include "RandomSource.h"
+#include "SeededRandom.h"
 
 using namespace vestorine;
 
 namespace {
-
-// A seeded source, so a failing game can be replayed.
-class SeededRandom final : public RandomSource {
-public:
-    explicit SeededRandom(unsigned seed)
-        : m_engine(seed) {}
-    void seedFromClock() override {}
-    int uniform(int low, int high) override {
-        return std::uniform_int_distribution<int>(low, high)(m_engine);
-    }
-
-private:
-    std::mt19937 m_engine;
-};
 
 // What the table shows, kept from the operations' reports as the window would keep it.
 struct Table {
