@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
+    cmake ninja-build g++ pkg-config clang clang-format libclang-rt-14-dev
     qt6-base-dev qt6-svg-dev libgl-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation2
