@@ -64,11 +64,11 @@ bool writeAll(int fd, const std::string& text) {
     return true;
 }
 
-// Fills the temporary file, makes it read-only and flushes it to disk.
-bool writeTemp(const QByteArray& temp, const std::string& text) {
+// Fills the temporary file in the open folder, makes it read-only and flushes it to disk.
+bool writeTemp(int dir, const std::string& text) {
     // An old temporary file may be read-only or left over; a fresh one is made each time.
-    ::unlink(temp.constData());
-    const int fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    ::unlinkat(dir, TempIniName, 0);
+    const int fd = ::openat(dir, TempIniName, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;
     struct stat st {};
@@ -78,13 +78,9 @@ bool writeTemp(const QByteArray& temp, const std::string& text) {
     return ok;
 }
 
-// Makes the rename itself durable; a folder that cannot be synced loses nothing already renamed.
-void syncFolder(const QByteArray& dir) {
-    const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
+std::function<void()>& beforeRename() {
+    static std::function<void()> hook;
+    return hook;
 }
 
 } // namespace
@@ -129,15 +125,29 @@ LoadResult load(const QString& folder, QWidget* parent) {
 bool save(const QString& folder, const std::string& text, QWidget* parent) {
     const QByteArray temp = nativePath(folder, TempIniName);
     const QByteArray ini = nativePath(folder, IniName);
-    const bool ok = QDir().mkpath(folder) && writeTemp(temp, text) &&
-                    ::rename(temp.constData(), ini.constData()) == 0;
-    if (!ok) {
-        ::unlink(temp.constData());
-        showError(parent, QStringLiteral("Erreur"), QStringLiteral("Err vestorine.ini"));
-        return false;
+    // The folder stays open so the temporary file can be removed even if the folder is moved
+    // away meanwhile; the rename goes by path, so it fails rather than land somewhere else.
+    const int dir = QDir().mkpath(folder) ? ::open(QFile::encodeName(folder).constData(),
+                                                   O_RDONLY | O_DIRECTORY | O_CLOEXEC)
+                                          : -1;
+    bool ok = dir >= 0 && writeTemp(dir, text);
+    if (ok && beforeRename())
+        beforeRename()();
+    ok = ok && ::rename(temp.constData(), ini.constData()) == 0;
+    if (dir >= 0) {
+        if (ok)
+            ::fsync(dir); // makes the rename itself durable
+        else
+            ::unlinkat(dir, TempIniName, 0);
+        ::close(dir);
     }
-    syncFolder(QFile::encodeName(folder));
-    return true;
+    if (!ok)
+        showError(parent, QStringLiteral("Erreur"), QStringLiteral("Err vestorine.ini"));
+    return ok;
+}
+
+void setBeforeRename(std::function<void()> hook) {
+    beforeRename() = std::move(hook);
 }
 
 } // namespace settingsfile

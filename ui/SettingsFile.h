@@ -42,4 +42,7 @@ using ErrorBox = std::function<void(QWidget* parent, const QString& title, const
 // An empty function brings back the real box.
 void setErrorBox(ErrorBox box);
 
+// For tests: runs between writing the temporary file and renaming it into place.
+void setBeforeRename(std::function<void()> hook);
+
 } // namespace settingsfile

@@ -4,7 +4,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <random>
+
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "CardBack.h"
 #include "Messages.h"
@@ -139,5 +145,60 @@ TEST_F(SettingsFileTest, OnlyTheStartOfAHugeFileIsRead) {
     EXPECT_EQ(read.status, LoadStatus::Loaded);
     EXPECT_EQ(read.values.language, vestorine::English);
     EXPECT_FALSE(read.values.deck);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(SettingsFileTest, FullDiskKeepsTheOldFileAndLeavesNoTemporaryFile) {
+    put(ini(), "old\nLANGUAGE=2\n");
+    // A file-size limit below the three lines stands for a full disk: the write stops short.
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 8;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const bool wrote = save(folder(), sample, nullptr);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(wrote);
+    expectOneWriteError();
+    EXPECT_EQ(contents(ini()), "old\nLANGUAGE=2\n");
+    EXPECT_FALSE(QFile::exists(temp()));
+}
+
+TEST_F(SettingsFileTest, FolderMovedAwayBeforeTheRenameKeepsTheOldFile) {
+    put(ini(), "old\nDECK=5\n");
+    const QString moved = folder() + QStringLiteral("-moved");
+    setBeforeRename([&] { ASSERT_TRUE(QDir().rename(folder(), moved)); });
+    EXPECT_FALSE(save(folder(), sample, nullptr));
+    setBeforeRename({});
+
+    expectOneWriteError();
+    EXPECT_EQ(contents(moved + QStringLiteral("/vestorine.ini")), "old\nDECK=5\n");
+    EXPECT_FALSE(QFile::exists(moved + QStringLiteral("/vestorine.in_")));
+    EXPECT_FALSE(QFile::exists(folder()));
+}
+
+TEST_F(SettingsFileTest, KilledAtAnyMomentLeavesTheOldOrTheNewFile) {
+    const std::string first = "[VESTORINE V1.1]\r\nLANGUAGE=1\r\nDECK=0\r\n";
+    const std::string second = "[VESTORINE V1.1]\r\nLANGUAGE=2\r\nDECK=16\r\n";
+    ASSERT_TRUE(save(folder(), first, nullptr));
+    std::mt19937 timing(11);
+    for (int round = 0; round < 200; ++round) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int i = 0;; ++i)
+                save(folder(), i % 2 ? first : second, nullptr);
+        }
+        ::usleep(std::uniform_int_distribution<useconds_t>(0, 3000)(timing));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        const QByteArray now = contents(ini());
+        ASSERT_TRUE(now == QByteArray::fromStdString(first) ||
+                    now == QByteArray::fromStdString(second))
+            << "round " << round << ": " << now.toStdString();
+    }
     EXPECT_TRUE(boxes.empty());
 }
