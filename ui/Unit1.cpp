@@ -3,6 +3,7 @@
 #include "CardBack.h"
 #include "CardDraw.h"
 #include "CardImage.h"
+#include "Emblem.h"
 #include "GameState.h"
 #include "SettingsFile.h"
 #include "UnitAPropos.h"
@@ -32,15 +33,6 @@ constexpr int BlinkPeriodMs = 200;
 const char* const LegendText =
     "          A                 K                 Q                  J                  10        "
     "          9                  8                 7   ";
-
-// The emblem as rendered from vestorine.svg into the icon theme sizes (a test keeps them in step
-// with it): two small PNGs cost far less at start-up than loading the SVG engine.
-QIcon emblem() {
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/emblem-32.png"));
-    icon.addFile(QStringLiteral(":/emblem-64.png"));
-    return icon;
-}
 
 QFont tableFont(const char* family, int pixelSize, bool italic) {
     QFont font(QString::fromLatin1(family));

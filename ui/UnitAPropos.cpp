@@ -1,12 +1,12 @@
 #include "UnitAPropos.h"
 
 #include <QFrame>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 
 #include "CardDraw.h"
+#include "Emblem.h"
 #include "LabelUrl.h"
 
 namespace {
@@ -46,7 +46,7 @@ TFormApropos::TFormApropos(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     loadPictures();
     setWindowTitle(QStringLiteral("A propos de Vestorine"));
-    setWindowIcon(QIcon(QStringLiteral(":/vestorine.svg")));
+    setWindowIcon(emblem());
     setFixedSize(277, 216);
     move(172, 182);
     setModal(false);
@@ -72,7 +72,7 @@ void TFormApropos::createBrand() {
 
     Image1 = new QLabel(this);
     Image1->setGeometry(16, 80, 33, 33);
-    Image1->setPixmap(QIcon(QStringLiteral(":/vestorine.svg")).pixmap(32, 32));
+    Image1->setPixmap(emblem().pixmap(32, 32));
 }
 
 void TFormApropos::createTexts() {
