@@ -88,9 +88,16 @@ void TFormApropos::createTexts() {
     LabelUrl1->setGeometry(27, 144, 225, 18);
     LabelUrl1->setUrl(QStringLiteral("https://vestorine.org/"));
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
-                              QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
     BitBtn1->setGeometry(96, 176, 75, 25);
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+void TFormApropos::showEvent(QShowEvent* event) {
+    // The theme's OK picture is looked up on the first showing: the lookup costs the start-up
+    // a few milliseconds for a window most runs never open.
+    if (BitBtn1->icon().isNull())
+        BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    QDialog::showEvent(event);
 }

@@ -20,6 +20,9 @@ public:
     TLabelUrl* LabelUrl1 = nullptr;
     QPushButton* BitBtn1 = nullptr;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void createBrand();
     void createTexts();
