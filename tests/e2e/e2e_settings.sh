@@ -27,7 +27,10 @@ wait_for() {
     return 1
 }
 
-mkdir -p "$tmp/config/vestorine" "$tmp/cwd"
+mkdir -p "$tmp/config/vestorine" "$tmp/cwd" "$tmp/bin"
+# The desktop's opener is replaced by a recorder, so opening the readme starts nothing.
+printf '#!/bin/sh\necho "$@" >>"%s/opened"\n' "$tmp" >"$tmp/bin/xdg-open"
+chmod +x "$tmp/bin/xdg-open"
 printf 'LANGUAGE=1\r\nDECK=13\r\n' >"$tmp/config/vestorine/vestorine.ini"
 
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" 2>/dev/null &
@@ -35,7 +38,7 @@ xvfb_pid=$!
 wait_for test -s "$tmp/display" || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$tmp/display")"
 
-(cd "$tmp/cwd" && XDG_CONFIG_HOME="$tmp/config" QT_QPA_PLATFORM=xcb exec "$game" \
+(cd "$tmp/cwd" && PATH="$tmp/bin:$PATH" XDG_CONFIG_HOME="$tmp/config" QT_QPA_PLATFORM=xcb exec "$game" \
     >"$tmp/game.log" 2>&1) &
 game_pid=$!
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^VESTORINE') ||
@@ -49,9 +52,23 @@ title_is() { [ "$(xdotool getwindowname "$window")" = "$1" ]; }
 wait_for title_is "VESTORINE V1.1" ||
     fail "title is \"$(xdotool getwindowname "$window")\", not \"VESTORINE V1.1\""
 
-# File > Quitter: open the first menu of the bar, then its second item, with real input.
-xdotool mousemove --window "$window" 16 10 click 1
 menu_open() { [ "$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l)" -gt 1 ]; }
+menu_closed() { ! menu_open; }
+
+# ? > readme: open the first menu of the bar, move right to the last one, take its first item.
+xdotool mousemove --window "$window" 16 10 click 1
+wait_for menu_open || fail "the File menu did not open"
+xdotool key Right Right Right Return
+wait_for test -s "$tmp/opened" || fail "the readme was not opened"
+readme=$(head -n1 "$tmp/opened")
+case "$readme" in
+file://*/readme.txt) [ -f "${readme#file://}" ] || fail "the readme opened is missing: $readme" ;;
+*) fail "opened $readme instead of the English readme" ;;
+esac
+wait_for menu_closed || fail "the menu stayed open"
+
+# File > Quit: the first menu of the bar, then its second item.
+xdotool mousemove --window "$window" 16 10 click 1
 wait_for menu_open || fail "the File menu did not open"
 xdotool key Down Down Return
 status=0
@@ -71,4 +88,4 @@ actual=$(od -c <"$ini")
 $actual"
 [ "$(stat -c %a "$ini")" = 444 ] || fail "the settings file is not read-only: $(stat -c %a "$ini")"
 [ -e "$tmp/config/vestorine/vestorine.in_" ] && fail "the temporary file was left behind"
-echo "e2e_settings: title VESTORINE V1.1, settings written back as three lines"
+echo "e2e_settings: title VESTORINE V1.1, $readme opened, settings written back as three lines"
