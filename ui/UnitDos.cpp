@@ -1,5 +1,7 @@
 #include "UnitDos.h"
 
+#include <algorithm>
+
 #include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
@@ -69,6 +71,7 @@ TFormDos::TFormDos(vestorine::CardBackChoice& back, QWidget* parent)
     Label1 = new QLabel(QStringLiteral("Cliquez le dos de votre choix ou"), this);
     Label1->setGeometry(16, 448, 223, 17);
     Label1->setFont(sansFont(15));
+    fitLabel();
     setTextColour(Label1, QPalette::WindowText, 0x800000);
 
     ButtonRandom = new QPushButton(QStringLiteral("Aléatoire"), this);
@@ -97,7 +100,13 @@ void TFormDos::applyLanguage(int language) {
     setWindowTitle(english ? QStringLiteral("CARDS DECK") : QStringLiteral("DOS DES CARTES"));
     Label1->setText(english ? QStringLiteral("Click the deck to use or")
                             : QStringLiteral("Cliquez le dos à utiliser ou"));
+    fitLabel();
     ButtonRandom->setText(english ? QStringLiteral("Random") : QStringLiteral("Aléatoire"));
+}
+
+void TFormDos::fitLabel() {
+    // The invitation grows with its text, as wide as it needs, never narrower than designed.
+    Label1->resize(std::max(223, Label1->sizeHint().width()), 17);
 }
 
 QPoint TFormDos::cellOrigin(int choice) const {

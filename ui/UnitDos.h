@@ -39,6 +39,7 @@ private:
     class Grid;
 
     void paintBacks();
+    void fitLabel();
     void ImageJeuMouseUp(QPoint point);
     void ButtonRandomClick();
 

@@ -57,11 +57,19 @@ TEST_F(BackChooserTest, LanguageSwitchRewritesEveryText) {
     EXPECT_EQ(form.windowTitle(), "Dos des cartes");
     EXPECT_EQ(form.Label1->text(), "Cliquez le dos de votre choix ou");
     EXPECT_EQ(form.ButtonRandom->text(), "Aléatoire");
+    // Every invitation shows whole, without running under the button.
+    auto expectWholeInvitation = [&] {
+        EXPECT_GE(form.Label1->width(), form.Label1->sizeHint().width())
+            << form.Label1->text().toStdString();
+        EXPECT_LT(form.Label1->geometry().right(), form.ButtonRandom->x());
+    };
+    expectWholeInvitation();
     for (const Expected& set : sets) {
         form.applyLanguage(set.language);
         EXPECT_EQ(form.windowTitle(), QString::fromUtf8(set.title));
         EXPECT_EQ(form.Label1->text(), QString::fromUtf8(set.label));
         EXPECT_EQ(form.ButtonRandom->text(), QString::fromUtf8(set.button));
+        expectWholeInvitation();
     }
 }
 
