@@ -54,7 +54,7 @@ void TForm1::TimerBlinkingTimer() {
     if (!LabelInfo->text().isEmpty()) {
         SavedInfoText = LabelInfo->text();
         const auto blank = vestorine::message(vestorine::MsgBlank, m_game.Language());
-        LabelInfo->setText(QString::fromUtf8(blank.data(), qsizetype(blank.size())));
+        LabelInfo->setText(QString::fromUtf8(blank));
     } else {
         LabelInfo->setText(SavedInfoText);
     }
@@ -68,7 +68,7 @@ void TForm1::startBlinking() {
 
 void TForm1::showStatus() {
     const auto text = m_game.statusText();
-    LabelInfo->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    LabelInfo->setText(QString::fromUtf8(text));
 }
 
 void TForm1::setStatusFont(int points) {

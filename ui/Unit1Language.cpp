@@ -47,9 +47,7 @@ void TForm1::switchLanguage(int language) {
     (english ? MenuEnglish : MenuFrancais)->setChecked(true);
 
     const Captions& set = english ? EnglishCaptions : FrenchCaptions;
-    setWindowTitle(QStringLiteral("VESTORINE") +
-                   QString::fromLatin1(vestorine::VersionSuffix.data(),
-                                       qsizetype(vestorine::VersionSuffix.size())));
+    setWindowTitle(QStringLiteral("VESTORINE") + QString::fromLatin1(vestorine::VersionSuffix));
     MenuFile->setTitle(QString::fromUtf8(set.file));
     MenuDeal32->setText(QString::fromUtf8(set.deal));
     MenuDos->setText(QString::fromUtf8(set.dos));

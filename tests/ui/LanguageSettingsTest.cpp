@@ -79,7 +79,7 @@ protected:
 
     QString statusIn(int language) {
         const auto text = vestorine::message(game.MessageIndex(), language);
-        return QString::fromUtf8(text.data(), qsizetype(text.size()));
+        return QString::fromUtf8(text);
     }
 };
 

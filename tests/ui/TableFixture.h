@@ -114,7 +114,7 @@ protected:
 
     static QString message(int index) {
         const auto text = vestorine::message(index, vestorine::French);
-        return QString::fromUtf8(text.data(), qsizetype(text.size()));
+        return QString::fromUtf8(text);
     }
     QString status() { return info()->text(); }
     int statusPoints() { return info()->font().pointSize(); }
