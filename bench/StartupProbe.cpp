@@ -52,9 +52,9 @@ int runTable() {
     vestorine::CardBackChoice back;
     vestorine::GameState game(back, random);
     TForm1 form1(game, back);
-    TFormApropos formApropos;
-    TFormDos formDos(back);
-    TFormLoto formLoto(random);
+    TFormApropos formApropos(&form1);
+    TFormDos formDos(back, &form1);
+    TFormLoto formLoto(random, &form1);
     form1.setCompanions(&formApropos, &formDos, &formLoto);
     form1.show();
     return QApplication::exec();

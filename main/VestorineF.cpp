@@ -24,9 +24,10 @@ int main(int argc, char* argv[]) {
     TForm1 form1(game, back);
     // Every window of the program shows the emblem, registered with the main window.
     QApplication::setWindowIcon(form1.windowIcon());
-    TFormApropos formApropos;
-    TFormDos formDos(back);
-    TFormLoto formLoto(random);
+    // Windows of their own, kept above the main window by the window manager.
+    TFormApropos formApropos(&form1);
+    TFormDos formDos(back, &form1);
+    TFormLoto formLoto(random, &form1);
     form1.setCompanions(&formApropos, &formDos, &formLoto);
     form1.show();
     return QApplication::exec();

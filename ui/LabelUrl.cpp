@@ -1,6 +1,7 @@
 #include "LabelUrl.h"
 
 #include <QMouseEvent>
+#include <QStyle>
 #include <QUrl>
 
 #include "CardDraw.h"
@@ -17,7 +18,8 @@ TLabelUrl::TLabelUrl(QWidget* parent)
     font.setStrikeOut(false);
     font.setUnderline(true);
     setFont(font);
-    setCursor(Qt::PointingHandCursor);
+    // The hand shows only over the text, so the pointer is followed without a button down.
+    setMouseTracking(true);
     setText(QStringLiteral("Http://"));
 }
 
@@ -26,15 +28,51 @@ void TLabelUrl::setUrl(const QString& url) {
     setText(url);
 }
 
+// The rectangle the label paints its one line of text in, from its alignment and margin.
+QRect TLabelUrl::textRect() const {
+    const int m = margin();
+    const QRect box = contentsRect().adjusted(m, m, -m, -m);
+    return style()->itemTextRect(fontMetrics(), box, int(alignment()), isEnabled(), text());
+}
+
+void TLabelUrl::followPointer(QPoint pos) {
+    if (textRect().contains(pos))
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
+}
+
+void TLabelUrl::mouseMoveEvent(QMouseEvent* event) {
+    followPointer(event->position().toPoint());
+    QLabel::mouseMoveEvent(event);
+}
+
+void TLabelUrl::enterEvent(QEnterEvent* event) {
+    followPointer(event->position().toPoint());
+    QLabel::enterEvent(event);
+}
+
+void TLabelUrl::leaveEvent(QEvent* event) {
+    unsetCursor();
+    QLabel::leaveEvent(event);
+}
+
 void TLabelUrl::mousePressEvent(QMouseEvent* event) {
-    m_pressed = event->button() == Qt::LeftButton;
+    m_pressed =
+        event->button() == Qt::LeftButton && textRect().contains(event->position().toPoint());
     QLabel::mousePressEvent(event);
 }
 
-// A click is a left press and release both on the label.
+// The second press of a double-click starts no click: the first one has opened the address.
+void TLabelUrl::mouseDoubleClickEvent(QMouseEvent* event) {
+    m_pressed = false;
+    event->accept();
+}
+
+// A click is a left press and release both on the text.
 void TLabelUrl::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
+                       textRect().contains(event->position().toPoint());
     m_pressed = false;
     QLabel::mouseReleaseEvent(event);
     if (!click)

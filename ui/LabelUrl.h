@@ -16,6 +16,9 @@ public:
     // Also shows the address as the label's text.
     void setUrl(const QString& url);
 
+    // Where the text is drawn: only there does the label show its hand and take clicks.
+    QRect textRect() const;
+
     // Called first when the label is clicked, before the address is opened.
     Callback OnClick;
     // Kept for the window's design; the label never calls it.
@@ -24,8 +27,14 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
+    void followPointer(QPoint pos);
+
     QString m_url;
     bool m_pressed = false;
 };

@@ -4,6 +4,7 @@
 #include "CardDraw.h"
 #include "CardImage.h"
 #include "Emblem.h"
+#include "Fonts.h"
 #include "GameState.h"
 #include "SettingsFile.h"
 #include "UnitAPropos.h"
@@ -33,14 +34,6 @@ constexpr int BlinkPeriodMs = 200;
 const char* const LegendText =
     "          A                 K                 Q                  J                  10        "
     "          9                  8                 7   ";
-
-QFont tableFont(const char* family, int pixelSize, bool italic) {
-    QFont font(QString::fromLatin1(family));
-    font.setPixelSize(pixelSize);
-    font.setBold(true);
-    font.setItalic(italic);
-    return font;
-}
 
 void setTextColour(QWidget* widget, quint32 colour) {
     QPalette palette = widget->palette();
@@ -85,6 +78,7 @@ void TForm1::FormCreate() {
     move(0, 0);
     resize(m_geometry.windowSize());
     createControls();
+    watchActivation();
 
     paintAllPlaceholders();
     m_game.setMessageIndex(vestorine::MsgInviteDeal);
@@ -114,7 +108,7 @@ void TForm1::createControls() {
     LabelCartes->setObjectName(QStringLiteral("LabelCartes"));
     LabelCartes->setTextFormat(Qt::PlainText);
     LabelCartes->setGeometry(QRect(m_geometry.legendPos(), QSize(627, 19)));
-    LabelCartes->setFont(tableFont("Liberation Serif", 16, false));
+    LabelCartes->setFont(fonts::make(fonts::Family::TimesNewRoman, 16));
     setTextColour(LabelCartes, LegendColour);
     LabelCartes->hide();
 
@@ -125,7 +119,7 @@ void TForm1::createControls() {
     LabelInfo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     // The longest French invitation needs a second line at 14 points.
     LabelInfo->setWordWrap(true);
-    LabelInfo->setFont(tableFont("Liberation Serif", 19, true));
+    LabelInfo->setFont(fonts::make(fonts::Family::TimesNewRoman, 19, true, true));
     setTextColour(LabelInfo, StatusColour);
 
     SpeedButtonDeal = new QToolButton(table);

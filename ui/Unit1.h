@@ -3,6 +3,9 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <optional>
+#include <string>
+
 #include "TableGeometry.h"
 
 namespace vestorine {
@@ -38,7 +41,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     static constexpr quint32 TableColour = 0x008000;  // green
@@ -67,6 +69,8 @@ private:
 
     // Language and settings (Unit1Language.cpp).
     void switchLanguage(int language);
+    // Reads the settings each time this window gets the focus, until a file is found.
+    void watchActivation();
     void FormActivate();
     void save_configuration();
 
@@ -107,6 +111,9 @@ private:
     int m_dealDelay = 50;
     bool m_ending = false;
     bool ConfigLoaded = false;
+    // The settings as they stood after a file that could not be read: the exit writes the file
+    // only if the player has changed them since.
+    std::optional<std::string> m_settingsAtUnreadable;
     QString m_settingsFolder;
 
     CardImage* ImageTalon = nullptr;

@@ -8,8 +8,9 @@
 #include "UnitLoto.h"
 
 #include <QAction>
-#include <QEvent>
+#include <QApplication>
 #include <QMenu>
+#include <QWindow>
 
 namespace {
 
@@ -67,10 +68,13 @@ void TForm1::menulisezmoiClick() {
     shell::openReadme(m_game.Language());
 }
 
-void TForm1::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        FormActivate();
+// The focus, not the activation state: a window stays "active" while one of its own small
+// windows, transient for it, has the focus, so coming back from one of them changes no state.
+void TForm1::watchActivation() {
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focused) {
+        if (focused && focused == windowHandle())
+            FormActivate();
+    });
 }
 
 // Reads the settings at each activation until a file has been found.
@@ -82,6 +86,8 @@ void TForm1::FormActivate() {
     const settingsfile::LoadResult read = settingsfile::load(m_settingsFolder, this);
     if (read.status == settingsfile::LoadStatus::Missing)
         ConfigLoaded = false;
+    if (read.status == settingsfile::LoadStatus::Unreadable)
+        m_settingsAtUnreadable = vestorine::formatSettings(m_game.Language(), m_back);
     if (read.status != settingsfile::LoadStatus::Loaded)
         return;
     if (read.values.language)
@@ -90,8 +96,11 @@ void TForm1::FormActivate() {
         vestorine::applyDeckCode(m_back, *read.values.deck);
 }
 
-// Writes the language and the card back for the next run.
+// Writes the language and the card back for the next run. A file that could not be read may
+// still hold the player's own choice: it is replaced only by a choice made in this run.
 void TForm1::save_configuration() {
-    settingsfile::save(m_settingsFolder, vestorine::formatSettings(m_game.Language(), m_back),
-                       this);
+    const std::string text = vestorine::formatSettings(m_game.Language(), m_back);
+    if (m_settingsAtUnreadable && *m_settingsAtUnreadable == text)
+        return;
+    settingsfile::save(m_settingsFolder, text, this);
 }

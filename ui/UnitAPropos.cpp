@@ -7,25 +7,16 @@
 
 #include "CardDraw.h"
 #include "Emblem.h"
+#include "Fonts.h"
 #include "LabelUrl.h"
 
 namespace {
-
-const QString SansFamily = QStringLiteral("Liberation Sans");
-
-QFont sansFont(int pixels, bool italic = false) {
-    QFont font(SansFamily);
-    font.setPixelSize(pixels);
-    font.setBold(true);
-    font.setItalic(italic);
-    return font;
-}
 
 QLabel* centredLabel(QWidget* parent, const QString& text, const QRect& geometry) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignCenter);
-    label->setFont(sansFont(15));
+    label->setFont(fonts::make(fonts::Family::Arial, 15));
     return label;
 }
 
@@ -62,10 +53,7 @@ void TFormApropos::createBrand() {
     auto* brand = new QLabel(QStringLiteral("Vestorine"), Panel1);
     brand->setGeometry(Panel1->contentsRect());
     brand->setAlignment(Qt::AlignCenter);
-    // The heaviest face of the sans family, standing for a black weight.
-    QFont font = sansFont(53, true);
-    font.setWeight(QFont::Black);
-    brand->setFont(font);
+    brand->setFont(fonts::make(fonts::Family::ArialBlack, 53, true, true));
     QPalette palette = brand->palette();
     palette.setColor(QPalette::WindowText, cards::toQColor(0x808080));
     brand->setPalette(palette);
@@ -80,7 +68,7 @@ void TFormApropos::createTexts() {
     Label2 = centredLabel(this, QStringLiteral("by the Vestorine team"), QRect(24, 120, 225, 17));
 
     LabelUrl1 = new TLabelUrl(this);
-    QFont font = sansFont(15);
+    QFont font = fonts::make(fonts::Family::Arial, 15);
     font.setUnderline(true);
     LabelUrl1->setFont(font);
     LabelUrl1->setAlignment(Qt::AlignCenter);

@@ -10,6 +10,7 @@
 
 #include "CardBack.h"
 #include "CardDraw.h"
+#include "Fonts.h"
 #include "Messages.h"
 
 namespace {
@@ -17,14 +18,8 @@ namespace {
 constexpr int Gap = 10;
 constexpr int GridSide = 4;
 
-const QString SansFamily = QStringLiteral("Liberation Sans");
-
 QFont sansFont(int pixels) {
-    QFont font(SansFamily);
-    font.setPixelSize(pixels);
-    font.setBold(true);
-    font.setItalic(true);
-    return font;
+    return fonts::make(fonts::Family::Arial, pixels, true, true);
 }
 
 void setTextColour(QWidget* widget, QPalette::ColorRole role, quint32 colour) {

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "CardDraw.h"
+#include "Fonts.h"
 #include "Messages.h"
 #include "RandomSource.h"
 
@@ -18,10 +19,7 @@ constexpr int HighestNumber = 49;
 constexpr std::array<int, TFormLoto::SlotCount> SlotLeft{16, 56, 96, 136, 176, 216, 312};
 
 QFont sansFont(int pixels) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(pixels);
-    font.setBold(true);
-    return font;
+    return fonts::make(fonts::Family::Arial, pixels);
 }
 
 } // namespace

@@ -95,9 +95,9 @@ protected:
     CardBackChoice back;
     GameState game{back, random};
     TForm1 form{game, back};
-    TFormApropos apropos;
-    TFormDos dos{back};
-    TFormLoto loto{random};
+    TFormApropos apropos{&form};
+    TFormDos dos{back, &form};
+    TFormLoto loto{random, &form};
     TableGeometry geometry{71, 96};
     CardImage* jeu = nullptr;
     CardImage* talon = nullptr;

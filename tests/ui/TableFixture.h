@@ -125,8 +125,8 @@ protected:
     vestorine::CardBackChoice back;
     vestorine::GameState game{back, random};
     TForm1 form{game, back};
-    TFormApropos apropos;
-    TFormDos dos{back};
-    TFormLoto loto{random};
+    TFormApropos apropos{&form};
+    TFormDos dos{back, &form};
+    TFormLoto loto{random, &form};
     TableGeometry geometry{cardWidth(), cardHeight()};
 };

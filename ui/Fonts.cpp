@@ -1,0 +1,42 @@
+#include "Fonts.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace fonts {
+
+namespace {
+
+// fontconfig has no metric alias for Arial Black and would hand an unrelated sans to a request
+// for it; without the real face, Arial at its heaviest weight stands in.
+QString arialBlack() {
+    static const QString family = QFontDatabase::families().contains(QStringLiteral("Arial Black"))
+                                      ? QStringLiteral("Arial Black")
+                                      : QStringLiteral("Arial");
+    return family;
+}
+
+} // namespace
+
+QFont make(Family family, int pixelSize, bool bold, bool italic) {
+    QFont font;
+    switch (family) {
+    case Family::TimesNewRoman:
+        font.setFamilies({QStringLiteral("Times New Roman")});
+        break;
+    case Family::Arial:
+        font.setFamilies({QStringLiteral("Arial")});
+        break;
+    case Family::ArialBlack:
+        font.setFamilies({arialBlack()});
+        break;
+    }
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    if (family == Family::ArialBlack)
+        font.setWeight(QFont::Black);
+    font.setItalic(italic);
+    return font;
+}
+
+} // namespace fonts
