@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     fonts-liberation2
     xvfb xdotool imagemagick x11-utils
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file lintian man-db
 )
 
 missing=()

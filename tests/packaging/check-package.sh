@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Checks the game as a player's system would get it: validates the desktop entry and the software
-# metadata, installs into a scratch root, builds the Debian package and compares its contents, then
-# starts the installed binary under a private X server and waits for its window.
+# metadata, installs into a scratch prefix, builds the Debian package, compares its contents with
+# the install and has lintian check it, then starts the packaged binary under a private X server
+# and waits for its window.
 #
 #   check-package.sh <build-dir> <source-dir>
-# Leaves the package, the installed tree (root/) and a screenshot in <build-dir>/package-check/,
+# Leaves the package, its unpacked tree (root/) and a screenshot in <build-dir>/package-check/,
 # for the tests that run the installed game. Changes nothing outside.
 set -euo pipefail
 
@@ -13,6 +14,8 @@ source=$(cd "$2" && pwd)
 app_id=org.vestorine.Vestorine
 out="$build/package-check"
 root="$out/root"
+# The binary's folder in the package; a plain install keeps bin/.
+games=games
 tmp=$(mktemp -d)
 xvfb_pid=""
 game_pid=""
@@ -50,6 +53,9 @@ validate() {
 # The files every install must hold, relative to the prefix; the readmes once they exist.
 expected_files() {
     echo bin/vestorine
+    echo share/man/man6/vestorine.6.gz
+    echo share/man/fr/man6/vestorine.6.gz
+    echo share/doc/vestorine/changelog.gz
     echo share/applications/$app_id.desktop
     echo share/metainfo/$app_id.metainfo.xml
     echo share/icons/hicolor/scalable/apps/$app_id.svg
@@ -66,8 +72,8 @@ expected_files() {
 
 install_to_scratch() {
     rm -rf "$out" && mkdir -p "$out"
-    DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
-    (cd "$root/usr" && find . -type f | sed 's|^\./||' | sort) >"$tmp/installed"
+    DESTDIR="$tmp/plain" cmake --install "$build" --prefix /usr >/dev/null
+    (cd "$tmp/plain/usr" && find . -type f | sed 's|^\./||' | sort) >"$tmp/installed"
     expected_files | sort >"$tmp/expected"
     local missing
     missing=$(comm -23 "$tmp/expected" "$tmp/installed")
@@ -83,7 +89,8 @@ build_deb() {
     cp "${debs[0]}" "$out/"
     deb="$out/$(basename "${debs[0]}")"
     dpkg-deb -c "$deb" | awk '$NF !~ /\/$/ {print $NF}' | sed 's|^\./usr/||' | sort >"$tmp/packaged"
-    diff -u "$tmp/installed" "$tmp/packaged" >&2 || fail "package and install differ"
+    sed "s|^bin/vestorine\$|$games/vestorine|" "$tmp/installed" | sort >"$tmp/installed-as-packaged"
+    diff -u "$tmp/installed-as-packaged" "$tmp/packaged" >&2 || fail "package and install differ"
     local depends
     depends=$(dpkg-deb -f "$deb" Depends)
     for needed in fonts-liberation2 libqt6widgets6; do
@@ -91,6 +98,20 @@ build_deb() {
     done
     [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "package is not in section games"
     echo "package: $(basename "$deb") holds the same files; depends on $depends"
+    dpkg-deb -x "$deb" "$root"
+}
+
+# Any error or warning at lintian's default level fails; its whole report is shown either way.
+run_lintian() {
+    command -v lintian >/dev/null || fail "lintian is not installed"
+    local report status=0
+    # As root it says so on its error stream; that line is no finding.
+    report=$(lintian "$deb" 2>"$tmp/lintian.err") || status=$?
+    echo "lintian (exit $status):"
+    [ -z "$report" ] || printf '%s\n' "$report"
+    [ "$status" -le 1 ] || fail "lintian could not check the package: $(cat "$tmp/lintian.err")"
+    if grep -qE '^[EW]: ' <<<"$report"; then fail "lintian reports errors or warnings"; fi
+    echo "lintian: no error, no warning"
 }
 
 start_display() {
@@ -109,7 +130,7 @@ start_display() {
 run_installed() {
     mkdir -p "$tmp/config" "$tmp/cwd"
     (cd "$tmp/cwd" && XDG_CONFIG_HOME="$tmp/config" QT_QPA_PLATFORM=xcb \
-        exec "$root/usr/bin/vestorine" >"$tmp/game.log" 2>&1) &
+        exec "$root/usr/$games/vestorine" >"$tmp/game.log" 2>&1) &
     game_pid=$!
     # A generous safety net against a game that never shows up, not a speed requirement.
     local window
@@ -128,5 +149,6 @@ run_installed() {
 validate
 install_to_scratch
 build_deb
+run_lintian
 start_display
 run_installed
