@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -77,4 +79,55 @@ TEST_F(ShellTest, ReadmeOfTheLanguageFromTheFirstFolderHoldingIt) {
     EXPECT_EQ(shell::findReadme(1, folders), beside.filePath("readme.txt"));
     EXPECT_EQ(shell::findReadme(2, folders), installed.filePath("lisezmoi.txt"));
     EXPECT_TRUE(shell::findReadme(1, {installed.path()}).isEmpty());
+}
+
+namespace {
+
+void hover(QWidget* widget, QPoint pos) {
+    QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+} // namespace
+
+// The label is wider than its address: only the text itself shows the hand and takes clicks.
+TEST_F(ShellTest, LinkReactsOnlyOverItsCentredText) {
+    TFormApropos about;
+    about.show();
+    TLabelUrl* link = about.LabelUrl1;
+    const QRect text = link->textRect();
+    EXPECT_NEAR(text.center().x(), link->rect().center().x(), 1);
+    EXPECT_LT(text.width(), link->width());
+    const int y = text.center().y();
+    const struct {
+        QPoint at;
+        bool reacts;
+    } cases[] = {
+        {text.center(), true},          {{text.left() + 1, y}, true},
+        {{text.right() - 1, y}, true},  {{text.left() - 3, y}, false},
+        {{text.right() + 3, y}, false}, {{1, y}, false},
+    };
+    for (const auto& c : cases) {
+        events.clear();
+        hover(link, c.at);
+        EXPECT_EQ(link->testAttribute(Qt::WA_SetCursor), c.reacts) << c.at.x();
+        if (c.reacts) {
+            EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+        }
+        QTest::mouseClick(link, Qt::LeftButton, {}, c.at);
+        EXPECT_EQ(events.size(), c.reacts ? 1u : 0u) << c.at.x();
+    }
+}
+
+// A double-click reaches the label as press, release, double-click, release.
+TEST_F(ShellTest, DoubleClickOpensTheAddressOnce) {
+    TLabelUrl label;
+    label.resize(200, 20);
+    label.setUrl(QStringLiteral("https://vestorine.org/"));
+    const QPoint at = label.textRect().center();
+    QTest::mouseClick(&label, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(&label, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(&label, Qt::LeftButton, {}, at);
+    EXPECT_EQ(events, std::vector<QString>({"open https://vestorine.org/"}));
 }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -11,6 +12,10 @@
 
 #include "SettingsFile.h"
 #include "ShellOpen.h"
+
+#include <functional>
+
+#include <sys/stat.h>
 
 using namespace vestorine;
 
@@ -272,4 +277,52 @@ TEST_F(SettingsTest, FailedWriteIsReportedOnceAndTheProgramStillEnds) {
     QTimer::singleShot(0, &program.form, &QWidget::close);
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_EQ(boxes, std::vector<QString>({"Err vestorine.ini"}));
+}
+
+// A pipe in place of the file is a file that exists and cannot be read, even by root, whom no
+// permission stops. The exit leaves it in place unless the language or the back has changed.
+TEST_F(SettingsTest, UnreadableFileIsReplacedAtExitOnlyAfterAChange) {
+    const auto menu = [](Program& p, const char* item) {
+        p.form.findChild<QAction*>(item)->trigger();
+    };
+    const struct {
+        const char* change;
+        std::function<void(Program&)> play;
+        QByteArray written; // empty: the pipe stays
+    } cases[] = {
+        {"none", [](Program&) {}, {}},
+        {"language and back again",
+         [&](Program& p) {
+             menu(p, "MenuEnglish");
+             menu(p, "MenuFrancais");
+         },
+         {}},
+        {"language", [&](Program& p) { menu(p, "MenuEnglish"); },
+         "[VESTORINE V1.1]\r\nLANGUAGE=1\r\nDECK=0\r\n"},
+        {"back",
+         [](Program& p) {
+             p.dos.showChooser();
+             QTest::mouseClick(p.dos.ImageJeu, Qt::LeftButton, {},
+                               p.dos.cellOrigin(16) + QPoint(5, 5));
+         },
+         "[VESTORINE V1.1]\r\nLANGUAGE=2\r\nDECK=16\r\n"},
+    };
+    const QString path = QDir(dir.path()).filePath("vestorine.ini");
+    for (const auto& c : cases) {
+        QFile::remove(path);
+        ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+        boxes.clear();
+        Program program(dir.path());
+        EXPECT_EQ(boxes.size(), 1u) << c.change;
+        c.play(program);
+        QTimer::singleShot(0, program.form.findChild<QAction*>("Menuquitter"), &QAction::trigger);
+        EXPECT_EQ(QApplication::exec(), 0);
+        const QFileInfo file(path);
+        EXPECT_TRUE(file.exists()) << c.change;
+        EXPECT_EQ(file.isFile(), !c.written.isEmpty()) << c.change;
+        if (file.isFile()) {
+            EXPECT_EQ(written(), c.written) << c.change;
+        }
+        EXPECT_EQ(boxes.size(), 1u) << c.change;
+    }
 }
