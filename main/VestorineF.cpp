@@ -24,7 +24,7 @@ int main(int argc, char* argv[]) {
     TForm1 form1(game, back);
     // Every window of the program shows the emblem, registered with the main window.
     QApplication::setWindowIcon(form1.windowIcon());
-    // Windows of their own, kept above the main window by the window manager.
+    // Dialogs of the main window, which the window manager keeps above it.
     TFormApropos formApropos(&form1);
     TFormDos formDos(back, &form1);
     TFormLoto formLoto(random, &form1);

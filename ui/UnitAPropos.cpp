@@ -33,7 +33,8 @@ static void loadPictures() {
 }
 
 TFormApropos::TFormApropos(QWidget* parent)
-    : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // A dialog, so that the window manager keeps it above the main window.
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     loadPictures();
     setWindowTitle(QStringLiteral("A propos de Vestorine"));

@@ -54,7 +54,10 @@ private:
 };
 
 TFormDos::TFormDos(vestorine::CardBackChoice& back, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    // A dialog, so that the window manager keeps it above the main window; with the usual
+    // title-bar buttons of a window.
+    : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
     , m_back(back) {
     setWindowTitle(QStringLiteral("Dos des cartes"));
     resize(350, 486);

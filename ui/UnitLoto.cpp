@@ -25,7 +25,8 @@ QFont sansFont(int pixels) {
 } // namespace
 
 TFormLoto::TFormLoto(vestorine::RandomSource& random, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // A dialog, so that the window manager keeps it above the main window.
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
     , m_random(random) {
     setWindowTitle(QStringLiteral("Bonne Chance"));
