@@ -2,6 +2,7 @@
 
 #include "CardImage.h"
 #include "GameState.h"
+#include "StatisticsKeeper.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -20,6 +21,7 @@ void TForm1::ImageJeuMouseUp(Qt::MouseButton, int X, int Y) {
     // The game answers only what applies: a pick before the first card is up, a reveal once
     // the chain is closed; anything else does nothing.
     if (const auto card = m_game.Pick(cell->row, cell->col)) {
+        m_statistics->gameStarted();
         paintPlaceholder(cell->row, cell->col);
         ImageTalon->show();
         paintTalon(*card);
@@ -39,11 +41,13 @@ void TForm1::showRevealed(int row, int col, const vestorine::RevealResult& revea
         TimerBlinking->stop();
         setStatusFont(LostPointSize);
         showStatus();
+        m_statistics->lost();
         break;
     case vestorine::RevealVerdict::Won:
         setStatusFont(WonPointSize);
         startBlinking();
         showStatus();
+        m_statistics->won(vestorine::WinKind::AtReveal);
         showLotoWindow();
         break;
     case vestorine::RevealVerdict::Continue:
@@ -99,6 +103,8 @@ void TForm1::placeTalon(int row, int col) {
         setStatusFont(result.AllPlaced ? WonPointSize : 0);
         startBlinking();
         showStatus();
+        if (result.AllPlaced)
+            m_statistics->won(vestorine::WinKind::ByChain);
         return;
     }
 }
