@@ -111,7 +111,8 @@ QFrame* separator(QWidget* parent) {
 } // namespace
 
 TFormStats::TFormStats(StatisticsKeeper& keeper, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint)
     , m_keeper(keeper)
     , m_language(vestorine::French) {
     setWindowTitle(QString::fromUtf8(FrenchTexts.caption));
