@@ -21,12 +21,12 @@ void TForm1::ImageJeuMouseUp(Qt::MouseButton, int X, int Y) {
     // The game answers only what applies: a pick before the first card is up, a reveal once
     // the chain is closed; anything else does nothing.
     if (const auto card = m_game.Pick(cell->row, cell->col)) {
-        m_statistics->gameStarted();
         paintPlaceholder(cell->row, cell->col);
         ImageTalon->show();
         paintTalon(*card);
         showStatus();
         repaint();
+        m_statistics->gameStarted();
         return;
     }
     if (const auto revealed = m_game.Reveal(cell->row, cell->col))
