@@ -62,6 +62,11 @@ bool StatisticsTracker::gameStarted() {
     return true;
 }
 
+void StatisticsTracker::reset() {
+    m_counts = {};
+    m_started = false;
+}
+
 bool StatisticsTracker::end() {
     if (!inProgress())
         return false;

@@ -31,8 +31,11 @@ public:
         : m_counts(counts) {}
 
     const Statistics& counts() const { return m_counts; }
-    // Replaces the counts (a reset, or counts read late); the game in progress keeps its state.
+    // Replaces the counts read late; the game in progress keeps its state.
     void setCounts(const Statistics& counts) { m_counts = counts; }
+    // Zero everywhere. A game in progress began before and no longer counts: its end would
+    // otherwise count an end without a game played.
+    void reset();
 
     bool gameStarted();
     bool won(WinKind kind);

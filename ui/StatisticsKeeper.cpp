@@ -53,7 +53,7 @@ void StatisticsKeeper::abandoned() {
 
 void StatisticsKeeper::reset() {
     ensureLoaded();
-    m_tracker.setCounts({});
+    m_tracker.reset();
     record(true);
 }
 

@@ -25,7 +25,7 @@ public:
     void won(vestorine::WinKind kind);
     void lost();
     void abandoned();
-    // Zero everywhere, written at once; a game in progress still ends as it will.
+    // Zero everywhere, written at once; a game in progress no longer counts.
     void reset();
 
 signals:

@@ -16,7 +16,7 @@ void PrintTo(const Statistics& s, std::ostream* out) {
 namespace {
 
 // Events as letters: S first card up, C won by the chain, R won at the reveal, L lost,
-// A abandoned (a new deal or the end of the program).
+// A abandoned (a new deal or the end of the program), Z reset.
 Statistics play(std::string_view events) {
     StatisticsTracker tracker;
     for (const char event : events) {
@@ -35,6 +35,9 @@ Statistics play(std::string_view events) {
             break;
         case 'A':
             tracker.abandoned();
+            break;
+        case 'Z':
+            tracker.reset();
             break;
         }
     }
