@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "Cards.h"
 
@@ -78,12 +79,23 @@ bool searchChain(const GameState& game) {
 
 } // namespace
 
+int draw(std::mt19937_64& engine, int low, int high) {
+    const std::uint64_t span = std::uint64_t(high - low) + 1;
+    // Draws below 2^64 mod span are refused, so that every remainder is equally likely.
+    const std::uint64_t refused = (0 - span) % span;
+    std::uint64_t value = engine();
+    while (value < refused)
+        value = engine();
+    return low + int(value % span);
+}
+
 bool playRandom(GameState game, std::mt19937_64& random) {
-    const int first = std::uniform_int_distribution<int>(0, vestorine::CellCount - 1)(random);
+    const int first = draw(random, 0, vestorine::CellCount - 1);
     game.Pick(first / vestorine::ColumnCount + 1, first % vestorine::ColumnCount + 1);
     return playChain(game, [&random](const GameState&) {
         RowOrder rows{1, 2, 3, 4};
-        std::shuffle(rows.begin(), rows.end(), random);
+        for (int i = vestorine::RowCount - 1; i > 0; --i)
+            std::swap(rows[std::size_t(i)], rows[std::size_t(draw(random, 0, i))]);
         return rows;
     });
 }

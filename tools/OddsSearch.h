@@ -10,15 +10,17 @@
 // the game accepts or rejects, so no rule is written twice.
 namespace odds {
 
+// A uniform integer in [low, high]. Drawn here rather than by the standard distributions,
+// whose results differ between standard libraries: the figures are the same everywhere.
+int draw(std::mt19937_64& engine, int low, int high);
+
 // Shuffles from a fixed seed, so every run deals the same games.
 class SeededSource final : public vestorine::RandomSource {
 public:
     explicit SeededSource(std::uint64_t seed)
         : m_engine(seed) {}
     void seedFromClock() override {}
-    int uniform(int low, int high) override {
-        return std::uniform_int_distribution<int>(low, high)(m_engine);
-    }
+    int uniform(int low, int high) override { return draw(m_engine, low, high); }
 
 private:
     std::mt19937_64 m_engine;
