@@ -121,8 +121,8 @@ TFormStats::TFormStats(StatisticsKeeper& keeper, QWidget* parent)
     // The window is as large as its texts, in either language.
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->setContentsMargins(16, 14, 16, 12);
-    createRows();
-    createButtons();
+    createRows(layout);
+    createButtons(layout);
     applyLanguage(vestorine::French);
     connect(&m_keeper, &StatisticsKeeper::changed, this, [this] {
         if (isVisible())
@@ -130,7 +130,7 @@ TFormStats::TFormStats(StatisticsKeeper& keeper, QWidget* parent)
     });
 }
 
-void TFormStats::createRows() {
+void TFormStats::createRows(QVBoxLayout* box) {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(24);
     grid->setVerticalSpacing(5);
@@ -138,7 +138,7 @@ void TFormStats::createRows() {
     figurePalette.setColor(QPalette::WindowText, cards::toQColor(FigureColour));
     int line = 0;
     for (int row = 0; row < RowCount; ++row) {
-        // The figures of the end of games and the streaks stand apart from the counts.
+        // The rate and the streaks stand apart from the counts.
         if (row == RowWinRate)
             grid->addWidget(separator(this), line++, 0, 1, 2);
         Labels[row] = new QLabel(this);
@@ -152,10 +152,10 @@ void TFormStats::createRows() {
         grid->addWidget(Labels[row], line, 0);
         grid->addWidget(Values[row], line++, 1);
     }
-    static_cast<QVBoxLayout*>(layout())->addLayout(grid);
+    box->addLayout(grid);
 }
 
-void TFormStats::createButtons() {
+void TFormStats::createButtons(QVBoxLayout* box) {
     ButtonReset = new QPushButton(this);
     ButtonClose = new QPushButton(this);
     auto* buttons = new QHBoxLayout;
@@ -167,7 +167,6 @@ void TFormStats::createButtons() {
         button->setMinimumSize(75, 25);
         button->setAutoDefault(false);
     }
-    auto* box = static_cast<QVBoxLayout*>(layout());
     box->addSpacing(10);
     box->addLayout(buttons);
     connect(ButtonReset, &QPushButton::clicked, this, &TFormStats::ButtonResetClick);

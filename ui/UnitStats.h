@@ -11,6 +11,7 @@ struct Statistics;
 
 class QLabel;
 class QPushButton;
+class QVBoxLayout;
 class StatisticsKeeper;
 
 // The statistics window: the counts of the games played, and a button that sets them to zero.
@@ -50,8 +51,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void createRows();
-    void createButtons();
+    void createRows(QVBoxLayout* box);
+    void createButtons(QVBoxLayout* box);
     void refresh();
     void ButtonResetClick();
     bool askReset(const QString& question);
