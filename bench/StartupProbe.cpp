@@ -7,6 +7,7 @@
 #include "UnitAPropos.h"
 #include "UnitDos.h"
 #include "UnitLoto.h"
+#include "UnitStats.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -56,6 +57,9 @@ int runTable() {
     TFormDos formDos(back, &form1);
     TFormLoto formLoto(random, &form1);
     form1.setCompanions(&formApropos, &formDos, &formLoto);
+    // Kept above the table, as its child window.
+    TFormStats formStats(form1.statistics(), &form1);
+    form1.setStatsWindow(&formStats);
     form1.show();
     return QApplication::exec();
 }

@@ -8,6 +8,7 @@
 #include "UnitAPropos.h"
 #include "UnitDos.h"
 #include "UnitLoto.h"
+#include "UnitStats.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -29,6 +30,9 @@ int main(int argc, char* argv[]) {
     TFormDos formDos(back, &form1);
     TFormLoto formLoto(random, &form1);
     form1.setCompanions(&formApropos, &formDos, &formLoto);
+    // Kept above the table, as its child window.
+    TFormStats formStats(form1.statistics(), &form1);
+    form1.setStatsWindow(&formStats);
     form1.show();
     return QApplication::exec();
 }

@@ -1,20 +1,25 @@
-// Takes the pictures of the back chooser, the lottery and the About window in both languages
-// for the documentation (run it after changing one of those windows):
+// Takes the pictures of the back chooser, the lottery, the About and the statistics windows in
+// both languages for the documentation (run it after changing one of those windows):
 //
 //   QT_QPA_PLATFORM=offscreen build/release/tools/window_shots docs
 
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTemporaryDir>
 
 #include <cstdio>
+#include <string_view>
 
 #include "CardBack.h"
 #include "Messages.h"
 #include "RandomSource.h"
+#include "Statistics.h"
+#include "StatisticsKeeper.h"
 #include "UnitAPropos.h"
 #include "UnitDos.h"
 #include "UnitLoto.h"
+#include "UnitStats.h"
 
 namespace {
 
@@ -40,20 +45,39 @@ int main(int argc, char* argv[]) {
     TFormApropos about;
     TFormDos dos(back);
     TFormLoto loto(random);
+    // Counts of a few evenings of play, in a folder of its own: never the user's file.
+    QTemporaryDir data;
+    QWidget table;
+    StatisticsKeeper keeper(&table);
+    keeper.setFolder(data.path());
+    keeper.reset();
+    for (const char result : std::string_view("LLWLALLCLLWLLAL")) {
+        keeper.gameStarted();
+        if (result == 'W' || result == 'C')
+            keeper.won(result == 'W' ? vestorine::WinKind::AtReveal : vestorine::WinKind::ByChain);
+        else if (result == 'L')
+            keeper.lost();
+        else
+            keeper.abandoned();
+    }
+    TFormStats stats(keeper, &table);
     bool ok = true;
     for (const int language : {vestorine::English, vestorine::French}) {
         const char* tag = language == vestorine::English ? "en" : "fr";
         dos.applyLanguage(language);
         loto.applyLanguage(language);
+        stats.applyLanguage(language);
+        stats.showStats();
         dos.showChooser();
         loto.showLoto();
         about.show();
         QApplication::processEvents();
         ok = save(dos, folder, "dos", tag) && save(loto, folder, "loto", tag) &&
-             save(about, folder, "apropos", tag) && ok;
+             save(about, folder, "apropos", tag) && save(stats, folder, "stats", tag) && ok;
         dos.hide();
         loto.hide();
         about.hide();
+        stats.hide();
     }
     return ok ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include "FileAccess.h"
 #include "Settings.h"
 
 class QWidget;
@@ -37,9 +38,9 @@ LoadResult load(const QString& folder, QWidget* parent);
 // "Err vestorine.ini" is shown once.
 bool save(const QString& folder, const std::string& text, QWidget* parent);
 
-// Shows a modal error box; replaceable so that tests see the box without blocking.
-using ErrorBox = std::function<void(QWidget* parent, const QString& title, const QString& text)>;
-// An empty function brings back the real box.
+// The error box of every file the program writes; replaceable so that tests see the box without
+// blocking. An empty function brings back the real box.
+using ErrorBox = fileaccess::ErrorBox;
 void setErrorBox(ErrorBox box);
 
 // For tests: runs between writing the temporary file and renaming it into place.

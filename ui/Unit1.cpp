@@ -7,9 +7,11 @@
 #include "Fonts.h"
 #include "GameState.h"
 #include "SettingsFile.h"
+#include "StatisticsKeeper.h"
 #include "UnitAPropos.h"
 #include "UnitDos.h"
 #include "UnitLoto.h"
+#include "UnitStats.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -47,6 +49,7 @@ TForm1::TForm1(vestorine::GameState& game, vestorine::CardBackChoice& back, QWid
     : QMainWindow(parent)
     , m_game(game)
     , m_back(back)
+    , m_statistics(new StatisticsKeeper(this))
     , m_settingsFolder(settingsfile::folder()) {
     FormCreate();
 }
@@ -164,6 +167,8 @@ void TForm1::createMenu() {
     MenuFile = menu("MenuFile", QStringLiteral("Fichier"));
     MenuDeal32 =
         item(MenuFile, "MenuDeal32", QStringLiteral("Nouvelle partie"), &TForm1::MenuDeal32Click);
+    MenuStats =
+        item(MenuFile, "MenuStats", QStringLiteral("Statistiques"), &TForm1::MenuStatsClick);
     Menuquitter =
         item(MenuFile, "Menuquitter", QStringLiteral("Quitter"), &TForm1::MenuquitterClick);
     MenuDos = item(menuBar(), "MenuDos", QStringLiteral("Dos des cartes"), &TForm1::MenuDosClick);
@@ -201,6 +206,11 @@ void TForm1::MenuDosClick() {
         m_dos->showChooser();
 }
 
+void TForm1::MenuStatsClick() {
+    if (m_stats)
+        m_stats->showStats();
+}
+
 void TForm1::MenuAproposClick() {
     if (!m_apropos)
         return;
@@ -236,6 +246,7 @@ void TForm1::endProgram() {
     if (m_ending)
         return;
     m_ending = true;
+    m_statistics->abandoned();
     save_configuration();
     QCoreApplication::exit(0);
 }

@@ -20,9 +20,11 @@ class QLabel;
 class QMenu;
 class QTimer;
 class QToolButton;
+class StatisticsKeeper;
 class TFormApropos;
 class TFormDos;
 class TFormLoto;
+class TFormStats;
 
 // The main window: the table, the deal and the mouse play.
 class TForm1 : public QMainWindow {
@@ -33,6 +35,9 @@ public:
 
     // The windows this one opens; they are created after it.
     void setCompanions(TFormApropos* apropos, TFormDos* dos, TFormLoto* loto);
+    void setStatsWindow(TFormStats* stats) { m_stats = stats; }
+    // The counts of the games, told what each game reported.
+    StatisticsKeeper& statistics() { return *m_statistics; }
 
     // For tests: the pause between two dealt cards, 50 ms in play.
     void setDealDelay(int ms) { m_dealDelay = ms; }
@@ -57,6 +62,7 @@ private:
     void SpeedButtonDealClick();
     void MenuquitterClick();
     void MenuDosClick();
+    void MenuStatsClick();
     void MenuEnglishClick();
     void MenuFrancaisClick();
     void menulisezmoiClick();
@@ -100,6 +106,8 @@ private:
     TFormApropos* m_apropos = nullptr;
     TFormDos* m_dos = nullptr;
     TFormLoto* m_loto = nullptr;
+    TFormStats* m_stats = nullptr;
+    StatisticsKeeper* m_statistics = nullptr;
 
     int CardWidth = 0;
     int CardHeight = 0;
@@ -125,6 +133,7 @@ private:
 
     QMenu* MenuFile = nullptr;
     QAction* MenuDeal32 = nullptr;
+    QAction* MenuStats = nullptr;
     QAction* Menuquitter = nullptr;
     QAction* MenuDos = nullptr;
     QMenu* MenuLangue = nullptr;

@@ -4,6 +4,7 @@
 #include "CardDraw.h"
 #include "CardImage.h"
 #include "GameState.h"
+#include "StatisticsKeeper.h"
 #include "UnitLoto.h"
 
 #include <QElapsedTimer>
@@ -18,6 +19,7 @@ constexpr int DealPointSize = 14;
 } // namespace
 
 void TForm1::MenuDeal32Click() {
+    m_statistics->abandoned();
     if (m_loto)
         m_loto->hide();
     paintAllPlaceholders();

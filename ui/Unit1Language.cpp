@@ -6,6 +6,7 @@
 #include "ShellOpen.h"
 #include "UnitDos.h"
 #include "UnitLoto.h"
+#include "UnitStats.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +19,7 @@ namespace {
 struct Captions {
     const char* file;
     const char* deal;
+    const char* stats;
     const char* dos;
     const char* langue;
     const char* readme;
@@ -25,10 +27,10 @@ struct Captions {
 };
 
 constexpr Captions EnglishCaptions{
-    "File", "Deal", "Cards deck", "Language", "readme", "About Vestorine",
+    "File", "Deal", "Statistics", "Cards deck", "Language", "readme", "About Vestorine",
 };
 constexpr Captions FrenchCaptions{
-    "Fichier", "Distribuer", "Dos des cartes", "Langue", "lisez_moi", "A propos de",
+    "Fichier", "Distribuer", "Statistiques", "Dos des cartes", "Langue", "lisez_moi", "A propos de",
 };
 
 } // namespace
@@ -51,6 +53,7 @@ void TForm1::switchLanguage(int language) {
     setWindowTitle(QStringLiteral("VESTORINE") + QString::fromLatin1(vestorine::VersionSuffix));
     MenuFile->setTitle(QString::fromUtf8(set.file));
     MenuDeal32->setText(QString::fromUtf8(set.deal));
+    MenuStats->setText(QString::fromUtf8(set.stats));
     MenuDos->setText(QString::fromUtf8(set.dos));
     MenuLangue->setTitle(QString::fromUtf8(set.langue));
     menulisezmoi->setText(QString::fromUtf8(set.readme));
@@ -59,6 +62,8 @@ void TForm1::switchLanguage(int language) {
         m_dos->applyLanguage(language);
     if (m_loto)
         m_loto->applyLanguage(language);
+    if (m_stats)
+        m_stats->applyLanguage(language);
 
     m_game.setLanguage(language);
     showStatus();

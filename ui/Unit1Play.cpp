@@ -2,6 +2,7 @@
 
 #include "CardImage.h"
 #include "GameState.h"
+#include "StatisticsKeeper.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -25,6 +26,7 @@ void TForm1::ImageJeuMouseUp(Qt::MouseButton, int X, int Y) {
         paintTalon(*card);
         showStatus();
         repaint();
+        m_statistics->gameStarted();
         return;
     }
     if (const auto revealed = m_game.Reveal(cell->row, cell->col))
@@ -39,11 +41,13 @@ void TForm1::showRevealed(int row, int col, const vestorine::RevealResult& revea
         TimerBlinking->stop();
         setStatusFont(LostPointSize);
         showStatus();
+        m_statistics->lost();
         break;
     case vestorine::RevealVerdict::Won:
         setStatusFont(WonPointSize);
         startBlinking();
         showStatus();
+        m_statistics->won(vestorine::WinKind::AtReveal);
         showLotoWindow();
         break;
     case vestorine::RevealVerdict::Continue:
@@ -99,6 +103,8 @@ void TForm1::placeTalon(int row, int col) {
         setStatusFont(result.AllPlaced ? WonPointSize : 0);
         startBlinking();
         showStatus();
+        if (result.AllPlaced)
+            m_statistics->won(vestorine::WinKind::ByChain);
         return;
     }
 }

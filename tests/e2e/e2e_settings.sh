@@ -38,7 +38,7 @@ xvfb_pid=$!
 wait_for test -s "$tmp/display" || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$tmp/display")"
 
-(cd "$tmp/cwd" && PATH="$tmp/bin:$PATH" XDG_CONFIG_HOME="$tmp/config" QT_QPA_PLATFORM=xcb exec "$game" \
+(cd "$tmp/cwd" && PATH="$tmp/bin:$PATH" XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data" QT_QPA_PLATFORM=xcb exec "$game" \
     >"$tmp/game.log" 2>&1) &
 game_pid=$!
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^VESTORINE') ||
@@ -67,10 +67,10 @@ file://*/readme.txt) [ -f "${readme#file://}" ] || fail "the readme opened is mi
 esac
 wait_for menu_closed || fail "the menu stayed open"
 
-# File > Quit: the first menu of the bar, then its second item.
+# File > Quit: the first menu of the bar, then its third item.
 xdotool mousemove --window "$window" 16 10 click 1
 wait_for menu_open || fail "the File menu did not open"
-xdotool key Down Down Return
+xdotool key Down Down Down Return
 status=0
 for _ in $(seq 300); do
     kill -0 "$game_pid" 2>/dev/null || break

@@ -36,7 +36,7 @@ export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
 xdpyinfo >/dev/null 2>&1 || fail "cannot reach the display $DISPLAY"
 
 # The real platform, whatever the test run sets, and a settings folder of our own.
-export QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config"
+export QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 (cd "$work" && exec "$bin") >"$work/app.log" 2>&1 &
 app_pid=$!
 
@@ -120,7 +120,7 @@ poll "the click made during the deal was lost" picked_after_deal
 xdotool mousemove "$((X + 25))" "$((top - 8))" click 1
 menu_open() { [ "$(colours "$((X + 30)),$((top + 20))")" != "$green" ]; }
 poll "the File menu did not open" menu_open
-xdotool key Down Down Return
+xdotool key Down Down Down Return
 for _ in $(seq 100); do
     kill -0 "$app_pid" 2>/dev/null || break
     sleep 0.1
@@ -130,4 +130,8 @@ if kill -0 "$app_pid" 2>/dev/null; then
 fi
 wait "$app_pid" || fail "the program ended with status $?"
 app_pid=""
+# Both games were left after their first card, one by a new deal, one by Quit.
+stats="$work/data/vestorine/statistics.ini"
+grep -qx PLAYED=2 "$stats" && grep -qx ABANDONED=2 "$stats" ||
+    fail "the abandoned games were not counted: $(cat "$stats" 2>&1)"
 echo "e2e_table: passed"

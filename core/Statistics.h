@@ -1,0 +1,65 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vestorine {
+
+// The counts the statistics window shows and statistics.ini keeps.
+struct Statistics {
+    int played = 0;
+    int wonByChain = 0;  // every card placed when the chain closed
+    int wonAtReveal = 0; // the last remaining card turned up in its place
+    int lost = 0;
+    int abandoned = 0;
+    int currentStreak = 0; // wins in a row up to now
+    int bestStreak = 0;
+
+    int won() const { return wonByChain + wonAtReveal; }
+    bool operator==(const Statistics&) const = default;
+};
+
+enum class WinKind { ByChain, AtReveal };
+
+// Turns what happened to one game into counts. A game counts once its first card is up and ends
+// once: won, lost, or abandoned when a new deal or the end of the program cuts it short. Every
+// event answers whether the counts changed, so the caller writes them only then.
+class StatisticsTracker {
+public:
+    explicit StatisticsTracker(const Statistics& counts = {})
+        : m_counts(counts) {}
+
+    const Statistics& counts() const { return m_counts; }
+    // Replaces the counts read late; the game in progress keeps its state.
+    void setCounts(const Statistics& counts) { m_counts = counts; }
+    // Zero everywhere. A game in progress began before and no longer counts: its end would
+    // otherwise count an end without a game played.
+    void reset();
+
+    bool gameStarted();
+    bool won(WinKind kind);
+    // Only the first lost verdict of a game counts; the reveals after it repeat it.
+    bool lost();
+    // A game started and not yet ended; nothing otherwise.
+    bool abandoned();
+
+    bool inProgress() const { return m_started && !m_ended; }
+
+private:
+    bool end();
+
+    Statistics m_counts;
+    bool m_started = false;
+    bool m_ended = false;
+};
+
+// statistics.ini: one KEY=value line per count, LF line ends.
+std::string formatStatistics(const Statistics& counts);
+
+// The counts of a statistics file, or nothing when it is damaged: a line that is neither blank
+// nor KEY=value, a count missing or given twice, a value that is not a plain decimal number of
+// an int, or counts that contradict each other. Unknown keys are skipped.
+std::optional<Statistics> parseStatistics(std::string_view text);
+
+} // namespace vestorine

@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+
+#include "Statistics.h"
+
+using namespace vestorine;
+
+namespace vestorine {
+void PrintTo(const Statistics& s, std::ostream* out) {
+    *out << formatStatistics(s);
+}
+} // namespace vestorine
+
+namespace {
+
+// Events as letters: S first card up, C won by the chain, R won at the reveal, L lost,
+// A abandoned (a new deal or the end of the program), Z reset.
+Statistics play(std::string_view events) {
+    StatisticsTracker tracker;
+    for (const char event : events) {
+        switch (event) {
+        case 'S':
+            tracker.gameStarted();
+            break;
+        case 'C':
+            tracker.won(WinKind::ByChain);
+            break;
+        case 'R':
+            tracker.won(WinKind::AtReveal);
+            break;
+        case 'L':
+            tracker.lost();
+            break;
+        case 'A':
+            tracker.abandoned();
+            break;
+        case 'Z':
+            tracker.reset();
+            break;
+        }
+    }
+    return tracker.counts();
+}
+
+struct CountCase {
+    const char* events;
+    Statistics expected; // played, by chain, at reveal, lost, abandoned, streak, best
+};
+
+const CountCase countCases[] = {
+    {"", {}},
+    {"AAA", {}}, // deals without a card turned up count for nothing
+    {"SC", {1, 1, 0, 0, 0, 1, 1}},
+    {"SR", {1, 0, 1, 0, 0, 1, 1}},
+    {"SLLL", {1, 0, 0, 1, 0, 0, 0}}, // the reveals after a loss repeat it
+    {"SA", {1, 0, 0, 0, 1, 0, 0}},
+    {"SSA", {1, 0, 0, 0, 1, 0, 0}},          // one game, however often started
+    {"SCA", {1, 1, 0, 0, 0, 1, 1}},          // a deal after the verdict abandons nothing
+    {"SCSRSL", {3, 1, 1, 1, 0, 0, 2}},       // a loss breaks the streak
+    {"SCSRSASC", {4, 2, 1, 0, 1, 1, 2}},     // so does an abandoned game
+    {"SCSLSRSRSR", {5, 1, 3, 1, 0, 3, 3}},   // the best streak follows the current one
+    {"SLSCSCSCSASC", {6, 4, 0, 1, 1, 1, 3}}, // and keeps it afterwards
+};
+
+TEST(StatisticsTracker, CountsEachKindOfEndAndTheStreaks) {
+    for (const CountCase& c : countCases)
+        EXPECT_EQ(play(c.events), c.expected) << c.events;
+}
+
+TEST(StatisticsTracker, EventsSayWhetherTheCountsChanged) {
+    StatisticsTracker tracker;
+    EXPECT_FALSE(tracker.abandoned());
+    EXPECT_FALSE(tracker.won(WinKind::ByChain));
+    EXPECT_TRUE(tracker.gameStarted());
+    EXPECT_FALSE(tracker.gameStarted());
+    EXPECT_TRUE(tracker.lost());
+    EXPECT_FALSE(tracker.lost());
+    EXPECT_FALSE(tracker.abandoned());
+}
+
+TEST(StatisticsTracker, CountsStopAtTheLargestInt) {
+    constexpr int max = std::numeric_limits<int>::max();
+    StatisticsTracker tracker({max, max, 0, 0, 0, max, max});
+    tracker.gameStarted();
+    tracker.won(WinKind::ByChain);
+    EXPECT_EQ(tracker.counts(), (Statistics{max, max, 0, 0, 0, max, max}));
+}
+
+TEST(StatisticsFile, WrittenCountsReadBack) {
+    const Statistics counts{40, 3, 2, 30, 5, 1, 2};
+    const std::string text = formatStatistics(counts);
+    EXPECT_EQ(text, "PLAYED=40\nWON_BY_CHAIN=3\nWON_AT_REVEAL=2\nLOST=30\nABANDONED=5\n"
+                    "CURRENT_STREAK=1\nBEST_STREAK=2\n");
+    EXPECT_EQ(parseStatistics(text), counts);
+}
+
+const std::string sound = "PLAYED=4\nWON_BY_CHAIN=1\nWON_AT_REVEAL=1\nLOST=1\nABANDONED=0\n"
+                          "CURRENT_STREAK=0\nBEST_STREAK=2\n";
+
+// Replaces the value of one key of the sound file.
+std::string with(const std::string& key, const std::string& value) {
+    std::string text = sound;
+    const std::size_t at = text.find(key + "=") + key.size() + 1;
+    text.replace(at, text.find('\n', at) - at, value);
+    return text;
+}
+
+TEST(StatisticsFile, AcceptsLineEndsBlankLinesAndUnknownKeys) {
+    const Statistics expected{4, 1, 1, 1, 0, 0, 2};
+    std::string crlf;
+    for (const char c : sound)
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    for (const std::string& text : {sound, crlf, "\n" + sound + "\nLATER=7\n"})
+        EXPECT_EQ(parseStatistics(text), expected) << text;
+    EXPECT_EQ(parseStatistics(with("PLAYED", "2147483647"))->played, 2147483647);
+}
+
+TEST(StatisticsFile, DamagedTextsAreRefused) {
+    const std::string damaged[] = {
+        "",
+        "garbage",
+        sound + "PLAYED=4\n",                 // a count given twice
+        sound.substr(0, sound.rfind("BEST")), // a count missing
+        sound + "no equal sign\n",
+        with("LOST", "-1"),
+        with("LOST", "+1"),
+        with("LOST", " 1"),
+        with("LOST", "1 "),
+        with("LOST", ""),
+        with("LOST", "0x1"),
+        with("PLAYED", "2147483648"), // beyond an int
+        with("PLAYED", "99999999999999999999"),
+        with("PLAYED", "2"),         // more games ended than played
+        with("CURRENT_STREAK", "3"), // a streak longer than the best
+        with("BEST_STREAK", "3"),    // a streak longer than the wins
+        std::string("PLAYED=4\0\n", 10) + sound,
+    };
+    for (const std::string& text : damaged)
+        EXPECT_FALSE(parseStatistics(text)) << text;
+}
+
+} // namespace

@@ -1,0 +1,252 @@
+#include "TableFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+
+#include <utility>
+
+#include "FileAccess.h"
+#include "StatisticsFile.h"
+#include "StatisticsKeeper.h"
+#include "UnitStats.h"
+
+using vestorine::Statistics;
+
+namespace vestorine {
+void PrintTo(const Statistics& s, std::ostream* out) {
+    *out << formatStatistics(s);
+}
+} // namespace vestorine
+
+namespace {
+
+// The real main window with the statistics window, counting into a folder of the test's own;
+// the error boxes and the confirmation are caught instead of shown.
+class StatsTest : public TableTest {
+protected:
+    StatsTest() {
+        form.statistics().setFolder(folder());
+        form.setStatsWindow(&stats);
+        stats.setConfirm([this](const QString& question) {
+            questions.push_back(question);
+            return confirm;
+        });
+        fileaccess::setErrorBox(
+            [this](QWidget*, const QString&, const QString& text) { boxes.push_back(text); });
+    }
+    ~StatsTest() override { fileaccess::setErrorBox({}); }
+
+    QString folder() const { return statsDir.filePath(QStringLiteral("vestorine")); }
+    QString file() const { return statisticsfile::filePath(folder()); }
+    Statistics onDisk() {
+        const statisticsfile::LoadResult read = statisticsfile::load(folder());
+        EXPECT_EQ(read.status, statisticsfile::LoadStatus::Loaded);
+        return read.counts;
+    }
+
+    void start(const Layout& layout) {
+        deal(layout);
+        clickCell(1, 1);
+    }
+    void winByChain() {
+        start(layouts::fullChain());
+        for (int i = 1; i < vestorine::CellCount; ++i)
+            dropOnCell(i / vestorine::ColumnCount + 1, i % vestorine::ColumnCount + 1);
+        dropOnCell(1, 1);
+    }
+    // The first card goes straight home and closes the chain; the others lie at home already,
+    // but for two swapped ones when the game must be lost.
+    void revealAll(bool losing) {
+        Layout layout = layouts::allHome();
+        if (losing)
+            std::swap(layout[layouts::at(2, 2)], layout[layouts::at(2, 3)]);
+        start(layout);
+        dropOnCell(1, 1);
+        for (int row = 1; row <= vestorine::RowCount; ++row)
+            for (int col = 1; col <= vestorine::ColumnCount; ++col)
+                clickCell(row, col);
+    }
+    void trigger(const char* name) { control<QAction>(name)->trigger(); }
+
+    QTemporaryDir statsDir;
+    TFormStats stats{form.statistics(), &form};
+    std::vector<QString> boxes;
+    std::vector<QString> questions;
+    bool confirm = false;
+};
+
+TEST_F(StatsTest, EveryEndIsCountedAndWrittenAtOnce) {
+    struct Step {
+        const char* what;
+        std::function<void()> play;
+        Statistics expected; // played, by chain, at reveal, lost, abandoned, streak, best
+    };
+    const Step steps[] = {
+        {"won by the chain", [this] { winByChain(); }, {1, 1, 0, 0, 0, 1, 1}},
+        {"won at the reveal", [this] { revealAll(false); }, {2, 1, 1, 0, 0, 2, 2}},
+        {"lost, revealed on", [this] { revealAll(true); }, {3, 1, 1, 1, 0, 0, 2}},
+        {"first card up", [this] { start(layouts::allHome()); }, {4, 1, 1, 1, 0, 0, 2}},
+        {"abandoned by a deal", [this] { deal(layouts::allHome()); }, {4, 1, 1, 1, 1, 0, 2}},
+        {"no card turned up", [this] { deal(layouts::allHome()); }, {4, 1, 1, 1, 1, 0, 2}},
+        {"won again", [this] { winByChain(); }, {5, 2, 1, 1, 1, 1, 2}},
+    };
+    for (const Step& step : steps) {
+        step.play();
+        // On disk already: a crash now loses nothing.
+        EXPECT_EQ(onDisk(), step.expected) << step.what;
+        EXPECT_EQ(form.statistics().counts(), step.expected) << step.what;
+    }
+    EXPECT_TRUE(boxes.empty());
+}
+
+// Quit and the close button end a game in progress as abandoned; with no card up, nothing.
+TEST_F(StatsTest, QuitAndCloseAbandonAGameInProgress) {
+    for (const bool picked : {true, false}) {
+        for (const char* path : {"Quit", "close"}) {
+            QDir(folder()).removeRecursively();
+            TForm1 other(game, back);
+            other.setSettingsFolder(settingsDir.path());
+            other.statistics().setFolder(folder());
+            other.setDealDelay(0);
+            other.show();
+            QTest::mouseClick(other.findChild<QToolButton*>("SpeedButtonDeal"), Qt::LeftButton);
+            if (picked)
+                QTest::mouseClick(other.findChild<CardImage*>("ImageJeu"), Qt::LeftButton, {},
+                                  geometry.cellRect(1, 1).center());
+            if (std::string_view(path) == "Quit")
+                QTimer::singleShot(0, other.findChild<QAction*>("Menuquitter"), &QAction::trigger);
+            else
+                QTimer::singleShot(0, &other, &QWidget::close);
+            EXPECT_EQ(QApplication::exec(), 0);
+            if (picked)
+                EXPECT_EQ(onDisk(), (Statistics{1, 0, 0, 0, 1, 0, 0})) << path;
+            else
+                EXPECT_FALSE(QFile::exists(file())) << path;
+        }
+    }
+}
+
+TEST_F(StatsTest, DamagedFileIsKeptAsideAndCountingRestarts) {
+    const QByteArray damaged[] = {"PLAYED=3\nLOST=-1\n", QByteArray(8192, 'x'), "\xff\xfe"};
+    for (const QByteArray& bytes : damaged) {
+        QDir(folder()).removeRecursively();
+        QDir().mkpath(folder());
+        QFile out(file());
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+        out.close();
+        StatisticsKeeper keeper(&form);
+        keeper.setFolder(folder());
+        EXPECT_EQ(keeper.counts(), Statistics{});
+        QFile aside(folder() + "/statistics.ini.bad");
+        ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+        EXPECT_EQ(aside.readAll(), bytes);
+        keeper.gameStarted();
+        keeper.lost();
+        EXPECT_EQ(onDisk(), (Statistics{1, 0, 0, 1, 0, 0, 0}));
+    }
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(StatsTest, DamagedFileThatCannotBeMovedAsideIsNeverWrittenOver) {
+    QDir().mkpath(folder() + "/statistics.ini.bad/full");
+    QFile out(file());
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write("garbage");
+    out.close();
+    winByChain();
+    EXPECT_EQ(form.statistics().counts(), (Statistics{1, 1, 0, 0, 0, 1, 1}));
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    EXPECT_EQ(out.readAll(), "garbage");
+    EXPECT_EQ(boxes.size(), 1u);
+}
+
+TEST_F(StatsTest, WriteFailureShowsOneBoxNamingTheFileAndTheGameGoesOn) {
+    QFile blocker(folder());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
+    blocker.close();
+    winByChain();
+    revealAll(true);
+    start(layouts::allHome());
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].contains(file())) << boxes[0].toStdString();
+    EXPECT_EQ(form.statistics().counts(), (Statistics{3, 1, 0, 1, 0, 0, 1}));
+    EXPECT_EQ(status(), message(vestorine::MsgInviteCarry));
+
+    // Once the writes succeed again, the counts kept meanwhile reach the file; a later failure
+    // is a new one, told again.
+    blocker.remove();
+    deal(layouts::allHome());
+    EXPECT_EQ(onDisk(), (Statistics{3, 1, 0, 1, 1, 0, 1}));
+    QDir(folder()).removeRecursively();
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    winByChain();
+    EXPECT_EQ(boxes.size(), 2u);
+}
+
+struct StatsTexts {
+    int language;
+    const char* menuItem;
+    const char* menu;
+    const char* caption;
+    const char* played;
+    const char* byChain;
+    const char* reset;
+    const char* rate; // one game won of three
+};
+
+const StatsTexts statsTexts[] = {
+    {vestorine::English, "MenuEnglish", "Statistics", "Statistics", "Games played",
+     "by the chain alone", "Reset", "33.3%"},
+    {vestorine::French, "MenuFrancais", "Statistiques", "Statistiques", "Parties jouées",
+     "par la chaîne seule", "Remettre à zéro", "33,3 %"},
+};
+
+TEST_F(StatsTest, WindowFollowsTheLanguageAndTheGames) {
+    // Before any switch: the French texts, and a dash for a rate of no game.
+    EXPECT_EQ(control<QAction>("MenuStats")->text(), "Statistiques");
+    trigger("MenuStats");
+    EXPECT_TRUE(stats.isVisible());
+    EXPECT_EQ(stats.windowTitle(), "Statistiques");
+    EXPECT_EQ(stats.Values[TFormStats::RowWinRate]->text(), "–");
+
+    winByChain();
+    revealAll(true);
+    start(layouts::allHome());
+    // Shown while the games went on: it followed them.
+    EXPECT_EQ(stats.Values[TFormStats::RowPlayed]->text(), "3");
+    EXPECT_EQ(stats.Values[TFormStats::RowWon]->text(), "1");
+    EXPECT_EQ(stats.Values[TFormStats::RowBestStreak]->text(), "1");
+    for (const StatsTexts& texts : statsTexts) {
+        trigger(texts.menuItem);
+        EXPECT_EQ(control<QAction>("MenuStats")->text(), QString::fromUtf8(texts.menu));
+        EXPECT_EQ(stats.windowTitle(), QString::fromUtf8(texts.caption));
+        EXPECT_EQ(stats.Labels[TFormStats::RowPlayed]->text(), QString::fromUtf8(texts.played));
+        EXPECT_EQ(stats.Labels[TFormStats::RowWonByChain]->text(),
+                  QString::fromUtf8(texts.byChain));
+        EXPECT_EQ(stats.ButtonReset->text(), QString::fromUtf8(texts.reset));
+        EXPECT_EQ(stats.Values[TFormStats::RowWinRate]->text(), QString::fromUtf8(texts.rate));
+    }
+    trigger("MenuStats"); // already shown: only raised
+    EXPECT_TRUE(stats.isVisible());
+}
+
+TEST_F(StatsTest, ResetAsksFirstThenZeroesAndWrites) {
+    winByChain();
+    stats.showStats();
+    confirm = false;
+    stats.ButtonReset->click();
+    EXPECT_EQ(onDisk().played, 1);
+    confirm = true;
+    stats.ButtonReset->click();
+    EXPECT_EQ(onDisk(), Statistics{});
+    EXPECT_EQ(stats.Values[TFormStats::RowPlayed]->text(), "0");
+    ASSERT_EQ(questions.size(), 2u);
+    EXPECT_EQ(questions[0], "Remettre tous les compteurs à zéro ?");
+}
+
+} // namespace

@@ -1,0 +1,137 @@
+#include "FileAccess.h"
+
+#include <cerrno>
+
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fileaccess {
+
+namespace {
+
+ErrorBox& currentBox() {
+    static ErrorBox box;
+    return box;
+}
+
+std::function<void()>& beforeRename() {
+    static std::function<void()> hook;
+    return hook;
+}
+
+// Reads up to text.size() bytes from an open file; false with errno set on a read error.
+bool readAll(int fd, std::string& text) {
+    std::size_t got = 0;
+    while (got < text.size()) {
+        const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        got += std::size_t(n);
+    }
+    text.resize(got);
+    return true;
+}
+
+bool writeAll(int fd, const std::string& text) {
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += std::size_t(n);
+    }
+    return true;
+}
+
+// Fills the temporary file in the open folder, sets its access and flushes it to disk.
+bool writeTemp(int dir, const char* tempName, const std::string& text, Access access) {
+    // An old temporary file may be read-only or left over; a fresh one is made each time.
+    ::unlinkat(dir, tempName, 0);
+    const int fd = ::openat(dir, tempName, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    const mode_t keep = access == Access::ReadOnly ? 07555 : 07777;
+    bool ok = writeAll(fd, text) && ::fstat(fd, &st) == 0 && ::fchmod(fd, st.st_mode & keep) == 0 &&
+              ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    return ok;
+}
+
+} // namespace
+
+ReadResult readStart(const QString& path, qint64 maxBytes) {
+    const QByteArray native = QFile::encodeName(path);
+    // Non-blocking, so that a pipe or a device in its place cannot hold up the program.
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 && (errno == ENOENT || errno == ENOTDIR))
+        return {};
+    ReadResult result{ReadStatus::Read, std::string(std::size_t(maxBytes), '\0'), 0};
+    struct stat st {};
+    bool ok = fd >= 0 && ::fstat(fd, &st) == 0;
+    if (ok && !S_ISREG(st.st_mode)) {
+        errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        ok = false;
+    }
+    ok = ok && readAll(fd, result.text);
+    const int error = errno;
+    if (fd >= 0)
+        ::close(fd);
+    if (!ok)
+        return {ReadStatus::Failed, {}, error};
+    return result;
+}
+
+bool replaceFile(const QString& folder, const char* name, const char* tempName,
+                 const std::string& text, Access access) {
+    const QDir dirPath(folder);
+    const QByteArray temp = QFile::encodeName(dirPath.filePath(QString::fromLatin1(tempName)));
+    const QByteArray target = QFile::encodeName(dirPath.filePath(QString::fromLatin1(name)));
+    // The folder stays open so the temporary file can be removed even if the folder is moved
+    // away meanwhile; the rename goes by path, so it fails rather than land somewhere else.
+    const int dir = QDir().mkpath(folder) ? ::open(QFile::encodeName(folder).constData(),
+                                                   O_RDONLY | O_DIRECTORY | O_CLOEXEC)
+                                          : -1;
+    bool ok = dir >= 0 && writeTemp(dir, tempName, text, access);
+    if (ok && beforeRename())
+        beforeRename()();
+    ok = ok && ::rename(temp.constData(), target.constData()) == 0;
+    if (dir >= 0) {
+        if (ok)
+            ::fsync(dir); // makes the rename itself durable
+        else
+            ::unlinkat(dir, tempName, 0);
+        ::close(dir);
+    }
+    return ok;
+}
+
+void setErrorBox(ErrorBox box) {
+    currentBox() = std::move(box);
+}
+
+void showError(QWidget* parent, const QString& title, const QString& text) {
+    if (const ErrorBox& box = currentBox()) {
+        box(parent, title, text);
+        return;
+    }
+    QMessageBox message(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
+    message.exec();
+}
+
+void setBeforeRename(std::function<void()> hook) {
+    beforeRename() = std::move(hook);
+}
+
+} // namespace fileaccess

@@ -1,0 +1,79 @@
+#include "StatisticsKeeper.h"
+
+#include <QWidget>
+
+#include "FileAccess.h"
+#include "StatisticsFile.h"
+
+StatisticsKeeper::StatisticsKeeper(QWidget* window)
+    : QObject(window)
+    , m_window(window) {}
+
+void StatisticsKeeper::setFolder(const QString& folder) {
+    m_folder = folder;
+    m_loaded = false;
+}
+
+const vestorine::Statistics& StatisticsKeeper::counts() {
+    ensureLoaded();
+    return m_tracker.counts();
+}
+
+void StatisticsKeeper::ensureLoaded() {
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    if (m_folder.isEmpty())
+        m_folder = statisticsfile::folder();
+    const statisticsfile::LoadResult read = statisticsfile::load(m_folder);
+    m_stuck = read.status == statisticsfile::LoadStatus::Stuck;
+    m_tracker.setCounts(read.counts);
+}
+
+void StatisticsKeeper::gameStarted() {
+    ensureLoaded();
+    // Written at once too: a game counts from its first card, even if the program dies in it.
+    record(m_tracker.gameStarted());
+}
+
+void StatisticsKeeper::won(vestorine::WinKind kind) {
+    ensureLoaded();
+    record(m_tracker.won(kind));
+}
+
+void StatisticsKeeper::lost() {
+    ensureLoaded();
+    record(m_tracker.lost());
+}
+
+void StatisticsKeeper::abandoned() {
+    ensureLoaded();
+    record(m_tracker.abandoned());
+}
+
+void StatisticsKeeper::reset() {
+    ensureLoaded();
+    m_tracker.reset();
+    record(true);
+}
+
+void StatisticsKeeper::record(bool changed) {
+    if (!changed)
+        return;
+    save();
+    emit this->changed();
+}
+
+void StatisticsKeeper::save() {
+    const bool ok = !m_stuck && statisticsfile::save(m_folder, m_tracker.counts());
+    if (ok) {
+        m_failing = false;
+        return;
+    }
+    if (m_failing)
+        return;
+    m_failing = true;
+    fileaccess::showError(
+        m_window, QStringLiteral("Erreur"),
+        QStringLiteral("Err statistics.ini\n%1").arg(statisticsfile::filePath(m_folder)));
+}

@@ -1,0 +1,225 @@
+#include "UnitStats.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "CardDraw.h"
+#include "Messages.h"
+#include "StatisticsKeeper.h"
+
+namespace {
+
+constexpr quint32 FigureColour = 0x800000; // navy
+
+const QString SansFamily = QStringLiteral("Liberation Sans");
+
+QFont sansFont(int pixels, bool bold, bool italic = false) {
+    QFont font(SansFamily);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+// The window's texts in one language, the rows in the order of TFormStats::Row.
+struct StatsTexts {
+    const char* caption;
+    std::array<const char*, TFormStats::RowCount> rows;
+    const char* reset;
+    const char* close;
+    const char* question;
+    const char* yes;
+    const char* no;
+};
+
+constexpr StatsTexts EnglishTexts{
+    "Statistics",
+    {"Games played", "Games won", "by the chain alone", "at the reveal", "Games lost",
+     "Games abandoned", "Win rate", "Current winning streak", "Best winning streak"},
+    "Reset",
+    "Close",
+    "Set every count to zero?",
+    "Yes",
+    "No",
+};
+constexpr StatsTexts FrenchTexts{
+    "Statistiques",
+    {"Parties jouées", "Parties gagnées", "par la chaîne seule", "en découvrant le reste",
+     "Parties perdues", "Parties abandonnées", "Taux de réussite", "Série de victoires en cours",
+     "Meilleure série de victoires"},
+    "Remettre à zéro",
+    "Fermer",
+    "Remettre tous les compteurs à zéro ?",
+    "Oui",
+    "Non",
+};
+
+const StatsTexts& textsFor(int language) {
+    return language == vestorine::English ? EnglishTexts : FrenchTexts;
+}
+
+bool isDetail(int row) {
+    return row == TFormStats::RowWonByChain || row == TFormStats::RowWonAtReveal;
+}
+
+// Won over played with one decimal, written as each language writes it; a dash before any game.
+QString winRate(const vestorine::Statistics& counts, int language) {
+    if (counts.played == 0)
+        return QStringLiteral("–");
+    const double percent = 100.0 * counts.won() / counts.played;
+    const QString number = QString::number(percent, 'f', 1);
+    if (language == vestorine::English)
+        return number + QLatin1Char('%');
+    return QString(number).replace(QLatin1Char('.'), QLatin1Char(',')) + QStringLiteral(" %");
+}
+
+QString figure(const vestorine::Statistics& counts, int row, int language) {
+    switch (row) {
+    case TFormStats::RowPlayed:
+        return QString::number(counts.played);
+    case TFormStats::RowWon:
+        return QString::number(counts.won());
+    case TFormStats::RowWonByChain:
+        return QString::number(counts.wonByChain);
+    case TFormStats::RowWonAtReveal:
+        return QString::number(counts.wonAtReveal);
+    case TFormStats::RowLost:
+        return QString::number(counts.lost);
+    case TFormStats::RowAbandoned:
+        return QString::number(counts.abandoned);
+    case TFormStats::RowWinRate:
+        return winRate(counts, language);
+    case TFormStats::RowCurrentStreak:
+        return QString::number(counts.currentStreak);
+    default:
+        return QString::number(counts.bestStreak);
+    }
+}
+
+QFrame* separator(QWidget* parent) {
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+} // namespace
+
+TFormStats::TFormStats(StatisticsKeeper& keeper, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint)
+    , m_keeper(keeper)
+    , m_language(vestorine::French) {
+    setWindowTitle(QString::fromUtf8(FrenchTexts.caption));
+    move(120, 120);
+    auto* layout = new QVBoxLayout(this);
+    // The window is as large as its texts, in either language.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setContentsMargins(16, 14, 16, 12);
+    createRows(layout);
+    createButtons(layout);
+    applyLanguage(vestorine::French);
+    connect(&m_keeper, &StatisticsKeeper::changed, this, [this] {
+        if (isVisible())
+            refresh();
+    });
+}
+
+void TFormStats::createRows(QVBoxLayout* box) {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(24);
+    grid->setVerticalSpacing(5);
+    QPalette figurePalette = palette();
+    figurePalette.setColor(QPalette::WindowText, cards::toQColor(FigureColour));
+    int line = 0;
+    for (int row = 0; row < RowCount; ++row) {
+        // The rate and the streaks stand apart from the counts.
+        if (row == RowWinRate)
+            grid->addWidget(separator(this), line++, 0, 1, 2);
+        Labels[row] = new QLabel(this);
+        Labels[row]->setFont(isDetail(row) ? sansFont(13, false, true) : sansFont(15, true));
+        Labels[row]->setIndent(isDetail(row) ? 18 : 0);
+        Values[row] = new QLabel(this);
+        Values[row]->setFont(sansFont(isDetail(row) ? 13 : 15, !isDetail(row)));
+        Values[row]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        Values[row]->setPalette(figurePalette);
+        Values[row]->setMinimumWidth(64);
+        grid->addWidget(Labels[row], line, 0);
+        grid->addWidget(Values[row], line++, 1);
+    }
+    box->addLayout(grid);
+}
+
+void TFormStats::createButtons(QVBoxLayout* box) {
+    ButtonReset = new QPushButton(this);
+    ButtonClose = new QPushButton(this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ButtonReset);
+    buttons->addStretch();
+    buttons->addWidget(ButtonClose);
+    for (QPushButton* button : {ButtonReset, ButtonClose}) {
+        button->setFont(sansFont(12, true));
+        button->setMinimumSize(75, 25);
+        button->setAutoDefault(false);
+    }
+    box->addSpacing(10);
+    box->addLayout(buttons);
+    connect(ButtonReset, &QPushButton::clicked, this, &TFormStats::ButtonResetClick);
+    connect(ButtonClose, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+void TFormStats::showStats() {
+    if (isVisible()) {
+        raise();
+        activateWindow();
+        return;
+    }
+    show();
+}
+
+void TFormStats::applyLanguage(int language) {
+    m_language = language;
+    const StatsTexts& texts = textsFor(language);
+    setWindowTitle(QString::fromUtf8(texts.caption));
+    for (int row = 0; row < RowCount; ++row)
+        Labels[row]->setText(QString::fromUtf8(texts.rows[row]));
+    ButtonReset->setText(QString::fromUtf8(texts.reset));
+    ButtonClose->setText(QString::fromUtf8(texts.close));
+    if (isVisible())
+        refresh();
+}
+
+void TFormStats::showEvent(QShowEvent* event) {
+    // The file is read at the first showing or the first game, whichever comes first.
+    refresh();
+    QWidget::showEvent(event);
+}
+
+void TFormStats::refresh() {
+    const vestorine::Statistics& counts = m_keeper.counts();
+    for (int row = 0; row < RowCount; ++row)
+        Values[row]->setText(figure(counts, row, m_language));
+}
+
+void TFormStats::ButtonResetClick() {
+    if (askReset(QString::fromUtf8(textsFor(m_language).question)))
+        m_keeper.reset();
+}
+
+bool TFormStats::askReset(const QString& question) {
+    if (m_confirm)
+        return m_confirm(question);
+    const StatsTexts& texts = textsFor(m_language);
+    QMessageBox box(QMessageBox::Question, windowTitle(), question, QMessageBox::NoButton, this);
+    QPushButton* yes = box.addButton(QString::fromUtf8(texts.yes), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QString::fromUtf8(texts.no), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
