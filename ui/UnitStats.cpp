@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "CardDraw.h"
+#include "Fonts.h"
 #include "Messages.h"
 #include "StatisticsKeeper.h"
 
@@ -16,14 +17,8 @@ namespace {
 
 constexpr quint32 FigureColour = 0x800000; // navy
 
-const QString SansFamily = QStringLiteral("Liberation Sans");
-
 QFont sansFont(int pixels, bool bold, bool italic = false) {
-    QFont font(SansFamily);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
+    return fonts::make(fonts::Family::Arial, pixels, bold, italic);
 }
 
 // The window's texts in one language, the rows in the order of TFormStats::Row.
@@ -111,7 +106,8 @@ QFrame* separator(QWidget* parent) {
 } // namespace
 
 TFormStats::TFormStats(StatisticsKeeper& keeper, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // A dialog, so that the window manager keeps it above the main window.
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
     , m_keeper(keeper)
     , m_language(vestorine::French) {
