@@ -134,7 +134,8 @@ void TForm1::createControls() {
     SpeedButtonDeal->setIcon(windowIcon());
     SpeedButtonDeal->setIconSize(QSize(32, 32));
     SpeedButtonDeal->setFocusPolicy(Qt::NoFocus);
-    connect(SpeedButtonDeal, &QToolButton::clicked, this, &TForm1::SpeedButtonDealClick);
+    connect(SpeedButtonDeal, &QToolButton::clicked, this,
+            [this] { outsideDeal([this] { SpeedButtonDealClick(); }); });
 
     TimerBlinking = new QTimer(this);
     TimerBlinking->setObjectName(QStringLiteral("TimerBlinking"));
@@ -159,7 +160,8 @@ void TForm1::createMenu() {
         auto* action = new QAction(text, parent);
         action->setObjectName(QString::fromLatin1(name));
         parent->addAction(action);
-        connect(action, &QAction::triggered, this, handler);
+        connect(action, &QAction::triggered, this,
+                [this, handler] { outsideDeal([this, handler] { (this->*handler)(); }); });
         return action;
     };
     auto menu = [this](const char* name, const QString& title) {
@@ -229,10 +231,17 @@ void TForm1::MenuquitterClick() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    event->accept();
     // A session ending (logging off, shutting down) closes the window without a Quit wish.
-    if (qApp->isSavingSession())
+    if (qApp->isSavingSession()) {
+        event->accept();
         return;
+    }
+    if (m_dealing) {
+        event->ignore();
+        outsideDeal([this] { close(); });
+        return;
+    }
+    event->accept();
     endProgram();
 }
 

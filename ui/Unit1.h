@@ -3,6 +3,9 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <functional>
+#include <vector>
+
 #include "TableGeometry.h"
 
 namespace vestorine {
@@ -89,7 +92,13 @@ private:
     void setStatusFont(int points);
     void startBlinking();
     void showLotoWindow();
+
+    // The deal (Unit1Deal.cpp).
+    void dealCards();
     void Delay(int ms);
+    // Runs `action` now, or once the deal has ended when one is running: nothing asked for
+    // meanwhile (a menu item, a close request, another deal) runs into it.
+    void outsideDeal(std::function<void()> action);
 
     vestorine::GameState& m_game;
     vestorine::CardBackChoice& m_back;
@@ -106,6 +115,8 @@ private:
     int DragStartY = 0;
     int m_dealDelay = 50;
     bool m_ending = false;
+    bool m_dealing = false;
+    std::vector<std::function<void()>> m_afterDeal;
     bool ConfigLoaded = false;
     QString m_settingsFolder;
 

@@ -4,12 +4,15 @@
 #include "CardDraw.h"
 #include "CardImage.h"
 #include "GameState.h"
+#include "HeldTimers.h"
 #include "UnitLoto.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QThread>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 
@@ -18,6 +21,22 @@ constexpr int DealPointSize = 14;
 } // namespace
 
 void TForm1::MenuDeal32Click() {
+    m_dealing = true;
+    dealCards();
+    m_dealing = false;
+    // Posted, so they run after the input held during the deal that came before them.
+    for (auto& action : std::exchange(m_afterDeal, {}))
+        QMetaObject::invokeMethod(this, std::move(action), Qt::QueuedConnection);
+}
+
+void TForm1::outsideDeal(std::function<void()> action) {
+    if (m_dealing)
+        m_afterDeal.push_back(std::move(action));
+    else
+        action();
+}
+
+void TForm1::dealCards() {
     if (m_loto)
         m_loto->hide();
     paintAllPlaceholders();
@@ -30,6 +49,8 @@ void TForm1::MenuDeal32Click() {
     showStatus();
     setStatusFont(DealPointSize);
 
+    // Their ticks wait for the end of the deal, as they would with no event loop running.
+    const HeldTimers held({TimerBlinking, m_loto ? m_loto->TimerLoto : nullptr});
     for (int row = 1; row <= vestorine::RowCount; ++row) {
         for (int col = 1; col <= vestorine::ColumnCount; ++col) {
             paintBack(row, col);
@@ -42,12 +63,18 @@ void TForm1::MenuDeal32Click() {
 }
 
 void TForm1::Delay(int ms) {
-    // No event is handled here: clicks and keys made during the deal stay queued and are handled,
-    // in order, once the cards lie on the table, and no timer can fire into the deal.
+    // The loop keeps answering the window system and the accessibility bus, but clicks and keys
+    // made meanwhile stay queued and are handled, in order, once the cards lie on the table.
     QElapsedTimer clock;
     clock.start();
-    for (qint64 left = ms; left > 0; left = ms - clock.elapsed())
-        QThread::msleep(static_cast<unsigned long>(left));
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.setTimerType(Qt::PreciseTimer);
+    for (qint64 left = ms; left > 0; left = ms - clock.elapsed()) {
+        wake.start(static_cast<int>(left));
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                        QEventLoop::WaitForMoreEvents);
+    }
 }
 
 void TForm1::TimerBlinkingTimer() {

@@ -70,7 +70,7 @@ void TForm1::menulisezmoiClick() {
 void TForm1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        FormActivate();
+        outsideDeal([this] { FormActivate(); });
 }
 
 // Reads the settings at each activation until a file has been found.
