@@ -3,9 +3,12 @@
 #include "CardBack.h"
 #include "CardDraw.h"
 #include "CardImage.h"
+#include "CellCursor.h"
 #include "Emblem.h"
 #include "GameState.h"
 #include "SettingsFile.h"
+#include "TableAccessible.h"
+#include "TableCells.h"
 #include "UnitAPropos.h"
 #include "UnitDos.h"
 #include "UnitLoto.h"
@@ -72,6 +75,7 @@ void TForm1::setCompanions(TFormApropos* apropos, TFormDos* dos, TFormLoto* loto
 
 void TForm1::FormCreate() {
     initResources();
+    tableaccessible::install();
     cards::cdtInit(CardWidth, CardHeight);
     m_geometry = TableGeometry(CardWidth, CardHeight);
 
@@ -110,6 +114,14 @@ void TForm1::createControls() {
     ImageJeu->move(m_geometry.gridRect().topLeft());
     ImageJeu->setPictureSize(m_geometry.gridRect().size(), cards::toQColor(TableColour));
 
+    m_cells = new TableCells(ImageJeu, ImageTalon, m_game, m_geometry);
+    m_cursor = new CellCursor(ImageJeu, vestorine::RowCount, vestorine::ColumnCount,
+                              [this](int row, int col) { return m_geometry.cellRect(row, col); });
+    connect(m_cursor, &CellCursor::activated, this, &TForm1::cellKeyed);
+    connect(m_cursor, &CellCursor::moved, m_cells, &TableCells::setCursor);
+    // The grid takes the keys from the start; nothing else on the table takes the focus.
+    ImageJeu->setFocus();
+
     LabelCartes = new QLabel(QString::fromLatin1(LegendText), table);
     LabelCartes->setObjectName(QStringLiteral("LabelCartes"));
     LabelCartes->setTextFormat(Qt::PlainText);
@@ -127,6 +139,7 @@ void TForm1::createControls() {
     LabelInfo->setWordWrap(true);
     LabelInfo->setFont(tableFont("Liberation Serif", 19, true));
     setTextColour(LabelInfo, StatusColour);
+    m_announcer = new StatusAnnouncer(LabelInfo);
 
     SpeedButtonDeal = new QToolButton(table);
     SpeedButtonDeal->setObjectName(QStringLiteral("SpeedButtonDeal"));
@@ -134,6 +147,7 @@ void TForm1::createControls() {
     SpeedButtonDeal->setIcon(windowIcon());
     SpeedButtonDeal->setIconSize(QSize(32, 32));
     SpeedButtonDeal->setFocusPolicy(Qt::NoFocus);
+    SpeedButtonDeal->setAccessibleName(QStringLiteral("Distribuer"));
     connect(SpeedButtonDeal, &QToolButton::clicked, this,
             [this] { outsideDeal([this] { SpeedButtonDealClick(); }); });
 
@@ -172,6 +186,7 @@ void TForm1::createMenu() {
     MenuFile = menu("MenuFile", QStringLiteral("Fichier"));
     MenuDeal32 =
         item(MenuFile, "MenuDeal32", QStringLiteral("Nouvelle partie"), &TForm1::MenuDeal32Click);
+    MenuDeal32->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2)});
     Menuquitter =
         item(MenuFile, "Menuquitter", QStringLiteral("Quitter"), &TForm1::MenuquitterClick);
     MenuDos = item(menuBar(), "MenuDos", QStringLiteral("Dos des cartes"), &TForm1::MenuDosClick);

@@ -15,6 +15,9 @@ struct RevealResult;
 } // namespace vestorine
 
 class CardImage;
+class CellCursor;
+class StatusAnnouncer;
+class TableCells;
 class QAction;
 class QLabel;
 class QMenu;
@@ -75,6 +78,12 @@ private:
 
     // Mouse play (Unit1Play.cpp).
     void ImageJeuMouseUp(Qt::MouseButton button, int X, int Y);
+    // What a click on cell (row, col) does: the mouse release and the keyboard both come here.
+    void cellClicked(int row, int col);
+    // Enter or Space on the cell cursor.
+    void cellKeyed(int row, int col);
+    // Tells a screen reader what an action on the cell changed.
+    void actedOn(int row, int col);
     void ImageTalonMouseDown(Qt::MouseButton button, int X, int Y);
     void ImageTalonMouseMove(int X, int Y);
     void ImageTalonMouseUp(Qt::MouseButton button, int X, int Y);
@@ -122,6 +131,9 @@ private:
 
     CardImage* ImageTalon = nullptr;
     CardImage* ImageJeu = nullptr;
+    CellCursor* m_cursor = nullptr;
+    TableCells* m_cells = nullptr;
+    StatusAnnouncer* m_announcer = nullptr;
     QLabel* LabelCartes = nullptr;
     QLabel* LabelInfo = nullptr;
     QToolButton* SpeedButtonDeal = nullptr;

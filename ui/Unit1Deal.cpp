@@ -5,6 +5,8 @@
 #include "CardImage.h"
 #include "GameState.h"
 #include "HeldTimers.h"
+#include "TableAccessible.h"
+#include "TableCells.h"
 #include "UnitLoto.h"
 
 #include <QCoreApplication>
@@ -96,6 +98,7 @@ void TForm1::startBlinking() {
 void TForm1::showStatus() {
     const auto text = m_game.statusText();
     LabelInfo->setText(QString::fromUtf8(text));
+    m_announcer->setMessage(LabelInfo->text());
 }
 
 void TForm1::setStatusFont(int points) {
@@ -113,21 +116,25 @@ void TForm1::paintPlaceholder(int row, int col) {
     const QRect cell = m_geometry.cellRect(row, col);
     ImageJeu->drawCard(cell.x(), cell.y(), CardWidth, CardHeight, cards::Placeholder,
                        cards::FaceDown, TableColour);
+    m_cells->painted(row, col, vestorine::EmptyCell);
 }
 
 void TForm1::paintFace(int row, int col, int card) {
     const QRect cell = m_geometry.cellRect(row, col);
     ImageJeu->drawCard(cell.x(), cell.y(), CardWidth, CardHeight, card, cards::FaceUp, FaceColour);
+    m_cells->painted(row, col, card);
 }
 
 void TForm1::paintBack(int row, int col) {
     const QRect cell = m_geometry.cellRect(row, col);
     ImageJeu->drawCard(cell.x(), cell.y(), CardWidth, CardHeight, m_back.Back, cards::FaceDown,
                        m_back.BackColor);
+    m_cells->painted(row, col, TableCells::FaceDown);
 }
 
 void TForm1::paintTalon(int card) {
     ImageTalon->drawCard(0, 0, CardWidth, CardHeight, card, cards::FaceUp, FaceColour);
+    m_cells->talonPainted(card);
 }
 
 void TForm1::paintAllPlaceholders() {

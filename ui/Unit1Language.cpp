@@ -4,12 +4,14 @@
 #include "Settings.h"
 #include "SettingsFile.h"
 #include "ShellOpen.h"
+#include "TableCells.h"
 #include "UnitDos.h"
 #include "UnitLoto.h"
 
 #include <QAction>
 #include <QEvent>
 #include <QMenu>
+#include <QToolButton>
 
 namespace {
 
@@ -50,6 +52,7 @@ void TForm1::switchLanguage(int language) {
     setWindowTitle(QStringLiteral("VESTORINE") + QString::fromLatin1(vestorine::VersionSuffix));
     MenuFile->setTitle(QString::fromUtf8(set.file));
     MenuDeal32->setText(QString::fromUtf8(set.deal));
+    SpeedButtonDeal->setAccessibleName(QString::fromUtf8(set.deal));
     MenuDos->setText(QString::fromUtf8(set.dos));
     MenuLangue->setTitle(QString::fromUtf8(set.langue));
     menulisezmoi->setText(QString::fromUtf8(set.readme));
@@ -61,6 +64,7 @@ void TForm1::switchLanguage(int language) {
 
     m_game.setLanguage(language);
     showStatus();
+    m_cells->languageChanged();
 }
 
 void TForm1::menulisezmoiClick() {
