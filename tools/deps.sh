@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     fonts-liberation2
     xvfb xdotool imagemagick x11-utils
+    openbox dbus-daemon dbus-bin dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0
     desktop-file-utils appstream dpkg-dev file
 )
 

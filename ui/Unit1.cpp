@@ -4,6 +4,7 @@
 #include "CardDraw.h"
 #include "CardImage.h"
 #include "CellCursor.h"
+#include "DeferredPress.h"
 #include "Emblem.h"
 #include "GameState.h"
 #include "SettingsFile.h"
@@ -147,6 +148,7 @@ void TForm1::createControls() {
     SpeedButtonDeal->setIcon(windowIcon());
     SpeedButtonDeal->setIconSize(QSize(32, 32));
     SpeedButtonDeal->setFocusPolicy(Qt::NoFocus);
+    deferredpress::install(SpeedButtonDeal);
     SpeedButtonDeal->setAccessibleName(QStringLiteral("Distribuer"));
     connect(SpeedButtonDeal, &QToolButton::clicked, this,
             [this] { outsideDeal([this] { SpeedButtonDealClick(); }); });

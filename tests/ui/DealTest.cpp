@@ -1,5 +1,6 @@
 #include "TableFixture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -95,6 +96,17 @@ TEST_F(DealTest, DealAskedForDuringTheDealRunsAfterItWithoutNesting) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return random.seeds == seedsAfterFirst + 1; }));
     ASSERT_TRUE(QTest::qWaitFor([&] { return game.Dealt(); }));
     EXPECT_TRUE(showsBack(4, 8));
+}
+
+// A screen reader waits for the reply to its press, so the deal may start only after it.
+TEST_F(DealTest, AccessiblePressOnTheDealButtonReturnsBeforeTheDeal) {
+    random.scriptDeal(layouts::allHome());
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(dealButton());
+    ASSERT_TRUE(button && button->actionInterface());
+    const int seeds = random.seeds;
+    button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(random.seeds, seeds);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return game.Dealt(); }));
 }
 
 // A lottery spin left running (its button held while a deal is asked for) keeps still during
