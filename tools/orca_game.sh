@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Plays one whole keyboard game under the Orca screen reader on a virtual display, without any
 # audio device, and prints what Orca said: its speech goes to a file instead of a synthesiser.
-# Not part of the test run. Usage: tools/orca_game.sh [path/to/vestorine]
+# Not part of the test run. Usage: tools/orca_game.sh [--english] [path/to/vestorine]
+#   --english        plays in English (the program starts in French)
 #   ORCA_DEBUG=file  also keeps Orca's own debug log there.
 set -euo pipefail
 
+english=""
+[ "${1:-}" = "--english" ] && english=1 && shift
 root=$(dirname "$(dirname "$(realpath "$0")")")
 bin=$(realpath "${1:-$root/build/release/main/vestorine}")
 work=$(mktemp -d)
@@ -30,6 +33,9 @@ trap "exit 1" INT TERM
 session_start
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME/orca"
+# The language comes from the settings file the program reads at start.
+[ -n "$english" ] && mkdir -p "$XDG_CONFIG_HOME/vestorine" &&
+    printf 'LANGUAGE=1\r\n' >"$XDG_CONFIG_HOME/vestorine/vestorine.ini"
 speech="$work/speech.txt"
 : >"$speech"
 
@@ -66,7 +72,7 @@ done
 [ -s "$speech" ] || { cat "$work/orca.log" >&2; fail "Orca said nothing"; }
 sleep 1 # let Orca finish reading the window before the game starts
 
-/usr/bin/python3 "$root/tests/e2e/atspi_game.py" --keyboard-only >"$work/game.log" 2>&1 ||
+/usr/bin/python3 "$root/tests/e2e/atspi_game.py" --keyboard-only --pace 0.4 >"$work/game.log" 2>&1 ||
     { cat "$work/game.log" >&2; fail "the game did not reach its verdict"; }
 sleep 2 # the verdict is spoken after it shows
 echo "=== what the game did"

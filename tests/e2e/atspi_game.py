@@ -68,8 +68,15 @@ def name(accessible):
     return accessible.name or ""
 
 
+# Seconds between two keys: 0 plays as fast as the program answers; a screen reader needs the
+# time a human player leaves it to speak each change (--pace SECONDS).
+PACE = float(sys.argv[sys.argv.index("--pace") + 1]) if "--pace" in sys.argv else 0
+
+
 def key(*keys):
-    subprocess.run(["xdotool", "key", "--delay", "30", *keys], check=True)
+    for group in ([k] for k in keys) if PACE else [keys]:
+        subprocess.run(["xdotool", "key", "--delay", "30", *group], check=True)
+        time.sleep(PACE)
 
 
 def find(root, predicate):
@@ -198,6 +205,7 @@ def play(table, heard):
         suit_rows[suit] = row
         table.go(row, col)
         key("Return")
+        print(f"atspi_game: carried {talon} to row {row}, column {col}")
         before = talon
         talon = wait_for(f"carrying {before} changed nothing", lambda: (
             table.status_is("reveal") or table.status_is("won") or
@@ -213,6 +221,7 @@ def play(table, heard):
             key("Return")
             wait_for(f"row {row}, column {col} was not revealed",
                      lambda: not any(w in table.shows(row, col) for w in FACE_DOWN))
+            print(f"atspi_game: revealed {name(table.cell(row, col))}")
     verdict = wait_for("no verdict", lambda: table.status_is("lost") or table.status_is("won"))
     print(f"atspi_game: verdict: {name(table.status)}")
     return verdict
