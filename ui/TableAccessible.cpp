@@ -266,6 +266,7 @@ GridCells::GridCells(QWidget* grid, int rows, int columns)
     , m_grid(grid)
     , m_rows(rows)
     , m_columns(columns) {
+    tableaccessible::install();
     grid->installEventFilter(this);
 }
 
@@ -309,7 +310,9 @@ bool GridCells::eventFilter(QObject* watched, QEvent* event) {
 
 StatusAnnouncer::StatusAnnouncer(QLabel* status)
     : QObject(status)
-    , m_status(status) {}
+    , m_status(status) {
+    tableaccessible::install();
+}
 
 void StatusAnnouncer::setMessage(const QString& message) {
     if (message == m_message)
@@ -329,11 +332,6 @@ void StatusAnnouncer::addDetail(const QString& text) {
 }
 
 void StatusAnnouncer::queue() {
-    if (!QAccessible::isActive()) {
-        m_pendingDetails.clear();
-        m_pendingMessage.clear();
-        return;
-    }
     // One announcement for one turn of the event loop: a screen reader cuts a message short
     // when the next one arrives.
     if (m_queued)
@@ -353,6 +351,11 @@ void StatusAnnouncer::flush() {
         return;
     m_announcement = parts.join(QStringLiteral(". "));
     ++m_count;
-    if (QAccessibleInterface* status = QAccessible::queryAccessibleInterface(m_status))
+    if (!QAccessible::isActive())
+        return;
+    // Tools keep the names they read: the new words first, then the showing.
+    if (QAccessibleInterface* status = QAccessible::queryAccessibleInterface(m_status)) {
+        notify(status->child(0), QAccessible::NameChanged);
         notify(status->child(0), QAccessible::ObjectShow);
+    }
 }

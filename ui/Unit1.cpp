@@ -7,7 +7,6 @@
 #include "Emblem.h"
 #include "GameState.h"
 #include "SettingsFile.h"
-#include "TableAccessible.h"
 #include "TableCells.h"
 #include "UnitAPropos.h"
 #include "UnitDos.h"
@@ -75,7 +74,6 @@ void TForm1::setCompanions(TFormApropos* apropos, TFormDos* dos, TFormLoto* loto
 
 void TForm1::FormCreate() {
     initResources();
-    tableaccessible::install();
     cards::cdtInit(CardWidth, CardHeight);
     m_geometry = TableGeometry(CardWidth, CardHeight);
 
