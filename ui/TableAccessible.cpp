@@ -152,6 +152,8 @@ public:
         return m_children.indexOf(child);
     }
     QAccessibleInterface* childAt(int x, int y) const override {
+        if (!m_cells)
+            return nullptr;
         const QPoint local = widget()->mapFromGlobal(QPoint(x, y));
         for (int row = 1; row <= rowCount(); ++row)
             for (int col = 1; col <= columnCount(); ++col)
@@ -255,6 +257,15 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
     return nullptr;
 }
 
+// The cell's interface, made only when an assistive tool listens.
+QAccessibleInterface* cellInterface(QWidget* grid, int row, int col) {
+    if (!QAccessible::isActive())
+        return nullptr;
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(grid);
+    QAccessibleTableInterface* table = iface ? iface->tableInterface() : nullptr;
+    return table ? table->cellAt(row - 1, col - 1) : nullptr;
+}
+
 } // namespace
 
 void tableaccessible::install() {
@@ -278,18 +289,11 @@ void GridCells::setCursor(int row, int col) {
 }
 
 void GridCells::focusCursorCell() {
-    if (!QAccessible::isActive())
-        return;
-    if (QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(m_grid))
-        notify(grid->tableInterface()->cellAt(m_cursorRow - 1, m_cursorCol - 1),
-               QAccessible::Focus);
+    notify(cellInterface(m_grid, m_cursorRow, m_cursorCol), QAccessible::Focus);
 }
 
 void GridCells::cellChanged(int row, int col) {
-    if (!QAccessible::isActive())
-        return;
-    if (QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(m_grid))
-        notify(grid->tableInterface()->cellAt(row - 1, col - 1), QAccessible::NameChanged);
+    notify(cellInterface(m_grid, row, col), QAccessible::NameChanged);
 }
 
 void GridCells::allChanged() {

@@ -117,6 +117,8 @@ void TForm1::createControls() {
                               [this](int row, int col) { return m_geometry.cellRect(row, col); });
     connect(m_cursor, &CellCursor::activated, this, &TForm1::cellKeyed);
     connect(m_cursor, &CellCursor::moved, m_cells, &TableCells::setCursor);
+    m_cursor->hideOnPress(table);
+    m_cursor->hideOnPress(ImageTalon);
     // The grid takes the keys from the start; nothing else on the table takes the focus.
     ImageJeu->setFocus();
 

@@ -96,6 +96,10 @@ TEST_F(KeyboardTest, CursorShowsAtTheFirstKeyStopsAtTheEdgesAndHidesAtAPress) {
     QTest::mousePress(jeu(), Qt::LeftButton, {}, geometry.cellRect(2, 2).center());
     EXPECT_FALSE(cursor()->isVisible());
     EXPECT_EQ(jeu()->picture().toImage(), before);
+    key(Qt::Key_Left);
+    ASSERT_TRUE(cursor()->isVisible());
+    QTest::mousePress(form.centralWidget(), Qt::LeftButton, {}, QPoint(600, 40));
+    EXPECT_FALSE(cursor()->isVisible());
 }
 
 TEST_F(KeyboardTest, WholeChainWithARejectedCarryWins) {
