@@ -43,12 +43,14 @@ void CellCursor::place() {
     setGeometry(cell.adjusted(-Margin, -Margin, Margin, Margin));
 }
 
+void CellCursor::hideOnPress(QWidget* control) {
+    control->installEventFilter(this);
+}
+
 bool CellCursor::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != m_grid)
-        return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::MouseButtonPress)
         hide();
-    if (event->type() == QEvent::KeyPress) {
+    if (watched == m_grid && event->type() == QEvent::KeyPress) {
         // Walking the menu bar onto an item without a menu hands the focus back to the grid,
         // yet the keys still belong to the bar while it shows that item.
         auto* bar = m_grid->window()->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);

@@ -20,6 +20,8 @@ public:
     int column() const { return m_col; }
     // Moves the cursor without a key, as when the window starts afresh.
     void moveTo(int row, int col);
+    // A mouse press on this control hides the cursor too, as one on the grid does.
+    void hideOnPress(QWidget* control);
 
 signals:
     void moved(int row, int col);

@@ -152,6 +152,8 @@ public:
         return m_children.indexOf(child);
     }
     QAccessibleInterface* childAt(int x, int y) const override {
+        if (!m_cells)
+            return nullptr;
         const QPoint local = widget()->mapFromGlobal(QPoint(x, y));
         for (int row = 1; row <= rowCount(); ++row)
             for (int col = 1; col <= columnCount(); ++col)
@@ -255,6 +257,15 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
     return nullptr;
 }
 
+// The cell's interface, made only when an assistive tool listens.
+QAccessibleInterface* cellInterface(QWidget* grid, int row, int col) {
+    if (!QAccessible::isActive())
+        return nullptr;
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(grid);
+    QAccessibleTableInterface* table = iface ? iface->tableInterface() : nullptr;
+    return table ? table->cellAt(row - 1, col - 1) : nullptr;
+}
+
 } // namespace
 
 void tableaccessible::install() {
@@ -266,6 +277,7 @@ GridCells::GridCells(QWidget* grid, int rows, int columns)
     , m_grid(grid)
     , m_rows(rows)
     , m_columns(columns) {
+    tableaccessible::install();
     grid->installEventFilter(this);
 }
 
@@ -277,18 +289,11 @@ void GridCells::setCursor(int row, int col) {
 }
 
 void GridCells::focusCursorCell() {
-    if (!QAccessible::isActive())
-        return;
-    if (QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(m_grid))
-        notify(grid->tableInterface()->cellAt(m_cursorRow - 1, m_cursorCol - 1),
-               QAccessible::Focus);
+    notify(cellInterface(m_grid, m_cursorRow, m_cursorCol), QAccessible::Focus);
 }
 
 void GridCells::cellChanged(int row, int col) {
-    if (!QAccessible::isActive())
-        return;
-    if (QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(m_grid))
-        notify(grid->tableInterface()->cellAt(row - 1, col - 1), QAccessible::NameChanged);
+    notify(cellInterface(m_grid, row, col), QAccessible::NameChanged);
 }
 
 void GridCells::allChanged() {
@@ -309,7 +314,9 @@ bool GridCells::eventFilter(QObject* watched, QEvent* event) {
 
 StatusAnnouncer::StatusAnnouncer(QLabel* status)
     : QObject(status)
-    , m_status(status) {}
+    , m_status(status) {
+    tableaccessible::install();
+}
 
 void StatusAnnouncer::setMessage(const QString& message) {
     if (message == m_message)
@@ -329,11 +336,6 @@ void StatusAnnouncer::addDetail(const QString& text) {
 }
 
 void StatusAnnouncer::queue() {
-    if (!QAccessible::isActive()) {
-        m_pendingDetails.clear();
-        m_pendingMessage.clear();
-        return;
-    }
     // One announcement for one turn of the event loop: a screen reader cuts a message short
     // when the next one arrives.
     if (m_queued)
@@ -353,6 +355,11 @@ void StatusAnnouncer::flush() {
         return;
     m_announcement = parts.join(QStringLiteral(". "));
     ++m_count;
-    if (QAccessibleInterface* status = QAccessible::queryAccessibleInterface(m_status))
+    if (!QAccessible::isActive())
+        return;
+    // Tools keep the names they read: the new words first, then the showing.
+    if (QAccessibleInterface* status = QAccessible::queryAccessibleInterface(m_status)) {
+        notify(status->child(0), QAccessible::NameChanged);
         notify(status->child(0), QAccessible::ObjectShow);
+    }
 }

@@ -14,7 +14,7 @@ class QWidget;
 // below as children of the controls they describe.
 namespace tableaccessible {
 
-// Installs the factory once; cheap enough for start-up.
+// Installs the factory, once however often it is called; the objects below call it.
 void install();
 
 } // namespace tableaccessible

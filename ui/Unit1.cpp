@@ -8,7 +8,6 @@
 #include "Emblem.h"
 #include "GameState.h"
 #include "SettingsFile.h"
-#include "TableAccessible.h"
 #include "TableCells.h"
 #include "UnitAPropos.h"
 #include "UnitDos.h"
@@ -76,7 +75,6 @@ void TForm1::setCompanions(TFormApropos* apropos, TFormDos* dos, TFormLoto* loto
 
 void TForm1::FormCreate() {
     initResources();
-    tableaccessible::install();
     cards::cdtInit(CardWidth, CardHeight);
     m_geometry = TableGeometry(CardWidth, CardHeight);
 
@@ -120,6 +118,8 @@ void TForm1::createControls() {
                               [this](int row, int col) { return m_geometry.cellRect(row, col); });
     connect(m_cursor, &CellCursor::activated, this, &TForm1::cellKeyed);
     connect(m_cursor, &CellCursor::moved, m_cells, &TableCells::setCursor);
+    m_cursor->hideOnPress(table);
+    m_cursor->hideOnPress(ImageTalon);
     // The grid takes the keys from the start; nothing else on the table takes the focus.
     ImageJeu->setFocus();
 
