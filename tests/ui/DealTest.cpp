@@ -25,6 +25,14 @@ void queueClick(QWidget* widget, QPoint pos) {
         QEvent::MouseButtonRelease);
 }
 
+void queueKey(QWidget* widget, Qt::Key key) {
+    QWindow* window = widget->window()->windowHandle();
+    QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+        window, QEvent::KeyPress, key, Qt::NoModifier);
+    QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+        window, QEvent::KeyRelease, key, Qt::NoModifier);
+}
+
 class DealTest : public TableTest {
 protected:
     // Long enough for a 50 ms tick to fall due during the deal.
@@ -57,10 +65,22 @@ protected:
     bool dealing = false;
 };
 
+// The keys walk the cursor from the top-left corner to the picked cell, where Return lays the
+// talon home and closes the chain: only in this order do the three reach the reveal phase.
 TEST_F(DealTest, InputDuringTheDealIsHandledAfterItInOrder) {
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     duringDeal([&] {
         queueClick(jeu(), geometry.cellRect(2, 3).center());
-        queueClick(jeu(), geometry.cellRect(3, 3).center());
+        queueClick(jeu(), geometry.cellRect(3, 3).center()); // comes during the carry
+        const std::vector<std::pair<Qt::Key, int>> walk = {{Qt::Key_Up, 3},
+                                                           {Qt::Key_Left, 7},
+                                                           {Qt::Key_Down, 1},
+                                                           {Qt::Key_Right, 2},
+                                                           {Qt::Key_Return, 1}};
+        for (const auto& [k, times] : walk)
+            for (int i = 0; i < times; ++i)
+                queueKey(jeu(), k);
     });
     deal(layouts::allHome());
     EXPECT_TRUE(dealing); // the loop ran meanwhile
@@ -68,10 +88,9 @@ TEST_F(DealTest, InputDuringTheDealIsHandledAfterItInOrder) {
     EXPECT_TRUE(showsBack(2, 3));
 
     QWindowSystemInterface::flushWindowSystemEvents();
-    EXPECT_TRUE(game.Picked());
-    EXPECT_TRUE(showsPlaceholder(2, 3)); // the first click picked
-    EXPECT_TRUE(showsBack(3, 3));        // the second came during the carry
-    EXPECT_EQ(status(), message(vestorine::MsgInviteCarry));
+    EXPECT_TRUE(showsFace(2, 3, layouts::allHome()[layouts::at(2, 3)]));
+    EXPECT_TRUE(showsBack(3, 3));
+    EXPECT_EQ(status(), message(vestorine::MsgInviteReveal));
 }
 
 // Both ways out wait for the deal, then end the event loop and write the settings once.
