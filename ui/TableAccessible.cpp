@@ -324,10 +324,10 @@ void StatusAnnouncer::setMessage(const QString& message) {
     m_message = message;
     // A name of its own keeps the blink, which only changes the text, away from the bridge.
     m_status->setAccessibleName(message);
-    if (!message.isEmpty()) {
-        m_pendingMessage = message;
+    // The last message of the turn is the one said; the blank is never said.
+    m_pendingMessage = message;
+    if (!message.isEmpty())
         queue();
-    }
 }
 
 void StatusAnnouncer::addDetail(const QString& text) {
