@@ -207,9 +207,9 @@ def play(table, heard):
         key("Return")
         print(f"atspi_game: carried {talon} to row {row}, column {col}")
         before = talon
-        talon = wait_for(f"carrying {before} changed nothing", lambda: (
-            table.status_is("reveal") or table.status_is("won") or
-            name(table.talon) != before) and name(table.talon))
+        wait_for(f"carrying {before} changed nothing", lambda: (
+            table.status_is("reveal") or table.status_is("won") or name(table.talon) != before))
+        talon = name(table.talon)
 
     for row in range(1, ROWS + 1):
         for col in range(1, COLUMNS + 1):
