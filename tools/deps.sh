@@ -5,10 +5,11 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config clang clang-format libclang-rt-14-dev
-    qt6-base-dev qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-base-private-dev qt6-svg-dev libgl-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation2
     xvfb xdotool imagemagick x11-utils
+    openbox dbus-daemon dbus-bin dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0
     desktop-file-utils appstream dpkg-dev file lintian man-db
 )
 

@@ -3,11 +3,14 @@
 #include "CardBack.h"
 #include "CardDraw.h"
 #include "CardImage.h"
+#include "CellCursor.h"
+#include "DeferredPress.h"
 #include "Emblem.h"
 #include "Fonts.h"
 #include "GameState.h"
 #include "SettingsFile.h"
 #include "StatisticsKeeper.h"
+#include "TableCells.h"
 #include "UnitAPropos.h"
 #include "UnitDos.h"
 #include "UnitLoto.h"
@@ -107,6 +110,16 @@ void TForm1::createControls() {
     ImageJeu->move(m_geometry.gridRect().topLeft());
     ImageJeu->setPictureSize(m_geometry.gridRect().size(), cards::toQColor(TableColour));
 
+    m_cells = new TableCells(ImageJeu, ImageTalon, m_game, m_geometry);
+    m_cursor = new CellCursor(ImageJeu, vestorine::RowCount, vestorine::ColumnCount,
+                              [this](int row, int col) { return m_geometry.cellRect(row, col); });
+    connect(m_cursor, &CellCursor::activated, this, &TForm1::cellKeyed);
+    connect(m_cursor, &CellCursor::moved, m_cells, &TableCells::setCursor);
+    m_cursor->hideOnPress(table);
+    m_cursor->hideOnPress(ImageTalon);
+    // The grid takes the keys from the start; nothing else on the table takes the focus.
+    ImageJeu->setFocus();
+
     LabelCartes = new QLabel(QString::fromLatin1(LegendText), table);
     LabelCartes->setObjectName(QStringLiteral("LabelCartes"));
     LabelCartes->setTextFormat(Qt::PlainText);
@@ -124,6 +137,7 @@ void TForm1::createControls() {
     LabelInfo->setWordWrap(true);
     LabelInfo->setFont(fonts::make(fonts::Family::TimesNewRoman, 19, true, true));
     setTextColour(LabelInfo, StatusColour);
+    m_announcer = new StatusAnnouncer(LabelInfo);
 
     SpeedButtonDeal = new QToolButton(table);
     SpeedButtonDeal->setObjectName(QStringLiteral("SpeedButtonDeal"));
@@ -131,7 +145,10 @@ void TForm1::createControls() {
     SpeedButtonDeal->setIcon(windowIcon());
     SpeedButtonDeal->setIconSize(QSize(32, 32));
     SpeedButtonDeal->setFocusPolicy(Qt::NoFocus);
-    connect(SpeedButtonDeal, &QToolButton::clicked, this, &TForm1::SpeedButtonDealClick);
+    deferredpress::install(SpeedButtonDeal);
+    SpeedButtonDeal->setAccessibleName(QStringLiteral("Distribuer"));
+    connect(SpeedButtonDeal, &QToolButton::clicked, this,
+            [this] { outsideDeal([this] { SpeedButtonDealClick(); }); });
 
     TimerBlinking = new QTimer(this);
     TimerBlinking->setObjectName(QStringLiteral("TimerBlinking"));
@@ -156,7 +173,8 @@ void TForm1::createMenu() {
         auto* action = new QAction(text, parent);
         action->setObjectName(QString::fromLatin1(name));
         parent->addAction(action);
-        connect(action, &QAction::triggered, this, handler);
+        connect(action, &QAction::triggered, this,
+                [this, handler] { outsideDeal([this, handler] { (this->*handler)(); }); });
         return action;
     };
     auto menu = [this](const char* name, const QString& title) {
@@ -167,6 +185,7 @@ void TForm1::createMenu() {
     MenuFile = menu("MenuFile", QStringLiteral("Fichier"));
     MenuDeal32 =
         item(MenuFile, "MenuDeal32", QStringLiteral("Nouvelle partie"), &TForm1::MenuDeal32Click);
+    MenuDeal32->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2)});
     MenuStats =
         item(MenuFile, "MenuStats", QStringLiteral("Statistiques"), &TForm1::MenuStatsClick);
     Menuquitter =
@@ -233,10 +252,17 @@ void TForm1::MenuquitterClick() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    event->accept();
     // A session ending (logging off, shutting down) closes the window without a Quit wish.
-    if (qApp->isSavingSession())
+    if (qApp->isSavingSession()) {
+        event->accept();
         return;
+    }
+    if (m_dealing) {
+        event->ignore();
+        outsideDeal([this] { close(); });
+        return;
+    }
+    event->accept();
     endProgram();
 }
 

@@ -3,8 +3,10 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "TableGeometry.h"
 
@@ -15,6 +17,9 @@ struct RevealResult;
 } // namespace vestorine
 
 class CardImage;
+class CellCursor;
+class StatusAnnouncer;
+class TableCells;
 class QAction;
 class QLabel;
 class QMenu;
@@ -82,6 +87,12 @@ private:
 
     // Mouse play (Unit1Play.cpp).
     void ImageJeuMouseUp(Qt::MouseButton button, int X, int Y);
+    // What a click on cell (row, col) does: the mouse release and the keyboard both come here.
+    void cellClicked(int row, int col);
+    // Enter or Space on the cell cursor.
+    void cellKeyed(int row, int col);
+    // Tells a screen reader what an action on the cell changed.
+    void actedOn(int row, int col);
     void ImageTalonMouseDown(Qt::MouseButton button, int X, int Y);
     void ImageTalonMouseMove(int X, int Y);
     void ImageTalonMouseUp(Qt::MouseButton button, int X, int Y);
@@ -99,7 +110,13 @@ private:
     void setStatusFont(int points);
     void startBlinking();
     void showLotoWindow();
+
+    // The deal (Unit1Deal.cpp).
+    void dealCards();
     void Delay(int ms);
+    // Runs `action` now, or once the deal has ended when one is running: nothing asked for
+    // meanwhile (a menu item, a close request, another deal) runs into it.
+    void outsideDeal(std::function<void()> action);
 
     vestorine::GameState& m_game;
     vestorine::CardBackChoice& m_back;
@@ -118,6 +135,8 @@ private:
     int DragStartY = 0;
     int m_dealDelay = 50;
     bool m_ending = false;
+    bool m_dealing = false;
+    std::vector<std::function<void()>> m_afterDeal;
     bool ConfigLoaded = false;
     // The settings as they stood after a file that could not be read: the exit writes the file
     // only if the player has changed them since.
@@ -126,6 +145,9 @@ private:
 
     CardImage* ImageTalon = nullptr;
     CardImage* ImageJeu = nullptr;
+    CellCursor* m_cursor = nullptr;
+    TableCells* m_cells = nullptr;
+    StatusAnnouncer* m_announcer = nullptr;
     QLabel* LabelCartes = nullptr;
     QLabel* LabelInfo = nullptr;
     QToolButton* SpeedButtonDeal = nullptr;

@@ -4,13 +4,18 @@
 #include "CardDraw.h"
 #include "CardImage.h"
 #include "GameState.h"
+#include "HeldTimers.h"
 #include "StatisticsKeeper.h"
+#include "TableAccessible.h"
+#include "TableCells.h"
 #include "UnitLoto.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QThread>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 
@@ -19,6 +24,22 @@ constexpr int DealPointSize = 14;
 } // namespace
 
 void TForm1::MenuDeal32Click() {
+    m_dealing = true;
+    dealCards();
+    m_dealing = false;
+    // Posted, so they run after the input held during the deal that came before them.
+    for (auto& action : std::exchange(m_afterDeal, {}))
+        QMetaObject::invokeMethod(this, std::move(action), Qt::QueuedConnection);
+}
+
+void TForm1::outsideDeal(std::function<void()> action) {
+    if (m_dealing)
+        m_afterDeal.push_back(std::move(action));
+    else
+        action();
+}
+
+void TForm1::dealCards() {
     m_statistics->abandoned();
     if (m_loto)
         m_loto->hide();
@@ -32,6 +53,8 @@ void TForm1::MenuDeal32Click() {
     showStatus();
     setStatusFont(DealPointSize);
 
+    // Their ticks wait for the end of the deal, as they would with no event loop running.
+    const HeldTimers held({TimerBlinking, m_loto ? m_loto->TimerLoto : nullptr});
     for (int row = 1; row <= vestorine::RowCount; ++row) {
         for (int col = 1; col <= vestorine::ColumnCount; ++col) {
             paintBack(row, col);
@@ -44,12 +67,18 @@ void TForm1::MenuDeal32Click() {
 }
 
 void TForm1::Delay(int ms) {
-    // No event is handled here: clicks and keys made during the deal stay queued and are handled,
-    // in order, once the cards lie on the table, and no timer can fire into the deal.
+    // The loop keeps answering the window system and the accessibility bus, but clicks and keys
+    // made meanwhile stay queued and are handled, in order, once the cards lie on the table.
     QElapsedTimer clock;
     clock.start();
-    for (qint64 left = ms; left > 0; left = ms - clock.elapsed())
-        QThread::msleep(static_cast<unsigned long>(left));
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.setTimerType(Qt::PreciseTimer);
+    for (qint64 left = ms; left > 0; left = ms - clock.elapsed()) {
+        wake.start(static_cast<int>(left));
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                        QEventLoop::WaitForMoreEvents);
+    }
 }
 
 void TForm1::TimerBlinkingTimer() {
@@ -71,6 +100,7 @@ void TForm1::startBlinking() {
 void TForm1::showStatus() {
     const auto text = m_game.statusText();
     LabelInfo->setText(QString::fromUtf8(text));
+    m_announcer->setMessage(LabelInfo->text());
 }
 
 void TForm1::setStatusFont(int points) {
@@ -88,21 +118,25 @@ void TForm1::paintPlaceholder(int row, int col) {
     const QRect cell = m_geometry.cellRect(row, col);
     ImageJeu->drawCard(cell.x(), cell.y(), CardWidth, CardHeight, cards::Placeholder,
                        cards::FaceDown, TableColour);
+    m_cells->painted(row, col, vestorine::EmptyCell);
 }
 
 void TForm1::paintFace(int row, int col, int card) {
     const QRect cell = m_geometry.cellRect(row, col);
     ImageJeu->drawCard(cell.x(), cell.y(), CardWidth, CardHeight, card, cards::FaceUp, FaceColour);
+    m_cells->painted(row, col, card);
 }
 
 void TForm1::paintBack(int row, int col) {
     const QRect cell = m_geometry.cellRect(row, col);
     ImageJeu->drawCard(cell.x(), cell.y(), CardWidth, CardHeight, m_back.Back, cards::FaceDown,
                        m_back.BackColor);
+    m_cells->painted(row, col, TableCells::FaceDown);
 }
 
 void TForm1::paintTalon(int card) {
     ImageTalon->drawCard(0, 0, CardWidth, CardHeight, card, cards::FaceUp, FaceColour);
+    m_cells->talonPainted(card);
 }
 
 void TForm1::paintAllPlaceholders() {

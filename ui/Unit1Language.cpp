@@ -4,6 +4,7 @@
 #include "Settings.h"
 #include "SettingsFile.h"
 #include "ShellOpen.h"
+#include "TableCells.h"
 #include "UnitDos.h"
 #include "UnitLoto.h"
 #include "UnitStats.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QToolButton>
 #include <QWindow>
 
 namespace {
@@ -54,6 +56,7 @@ void TForm1::switchLanguage(int language) {
     MenuFile->setTitle(QString::fromUtf8(set.file));
     MenuDeal32->setText(QString::fromUtf8(set.deal));
     MenuStats->setText(QString::fromUtf8(set.stats));
+    SpeedButtonDeal->setAccessibleName(QString::fromUtf8(set.deal));
     MenuDos->setText(QString::fromUtf8(set.dos));
     MenuLangue->setTitle(QString::fromUtf8(set.langue));
     menulisezmoi->setText(QString::fromUtf8(set.readme));
@@ -67,6 +70,7 @@ void TForm1::switchLanguage(int language) {
 
     m_game.setLanguage(language);
     showStatus();
+    m_cells->languageChanged();
 }
 
 void TForm1::menulisezmoiClick() {
@@ -78,7 +82,7 @@ void TForm1::menulisezmoiClick() {
 void TForm1::watchActivation() {
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focused) {
         if (focused && focused == windowHandle())
-            FormActivate();
+            outsideDeal([this] { FormActivate(); });
     });
 }
 

@@ -3,6 +3,8 @@
 #include "CardImage.h"
 #include "GameState.h"
 #include "StatisticsKeeper.h"
+#include "TableAccessible.h"
+#include "TableCells.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -15,13 +17,17 @@ constexpr int WonPointSize = 22;
 } // namespace
 
 void TForm1::ImageJeuMouseUp(Qt::MouseButton, int X, int Y) {
-    const auto cell = m_geometry.cellAt({X, Y});
-    if (!cell)
-        return;
+    if (const auto cell = m_geometry.cellAt({X, Y})) {
+        cellClicked(cell->row, cell->col);
+        actedOn(cell->row, cell->col);
+    }
+}
+
+void TForm1::cellClicked(int row, int col) {
     // The game answers only what applies: a pick before the first card is up, a reveal once
     // the chain is closed; anything else does nothing.
-    if (const auto card = m_game.Pick(cell->row, cell->col)) {
-        paintPlaceholder(cell->row, cell->col);
+    if (const auto card = m_game.Pick(row, col)) {
+        paintPlaceholder(row, col);
         ImageTalon->show();
         paintTalon(*card);
         showStatus();
@@ -29,8 +35,23 @@ void TForm1::ImageJeuMouseUp(Qt::MouseButton, int X, int Y) {
         m_statistics->gameStarted();
         return;
     }
-    if (const auto revealed = m_game.Reveal(cell->row, cell->col))
-        showRevealed(cell->row, cell->col, *revealed);
+    if (const auto revealed = m_game.Reveal(row, col))
+        showRevealed(row, col, *revealed);
+}
+
+void TForm1::cellKeyed(int row, int col) {
+    // While the talon is up the mouse can only carry it: the key drops it with its centre in
+    // the cell. Otherwise the key clicks the cell.
+    if (!ImageTalon->isHidden())
+        placeTalon(row, col);
+    else
+        cellClicked(row, col);
+    actedOn(row, col);
+}
+
+void TForm1::actedOn(int row, int col) {
+    for (const QString& said : m_cells->afterAction(row, col))
+        m_announcer->addDetail(said);
 }
 
 void TForm1::showRevealed(int row, int col, const vestorine::RevealResult& revealed) {
@@ -79,6 +100,7 @@ void TForm1::ImageTalonMouseUp(Qt::MouseButton, int, int) {
         return;
     }
     placeTalon(cell->row, cell->col);
+    actedOn(cell->row, cell->col);
 }
 
 void TForm1::placeTalon(int row, int col) {

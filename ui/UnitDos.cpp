@@ -1,8 +1,10 @@
 #include "UnitDos.h"
 
 #include <algorithm>
+#include <array>
 
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,8 +12,10 @@
 
 #include "CardBack.h"
 #include "CardDraw.h"
+#include "CellCursor.h"
 #include "Fonts.h"
 #include "Messages.h"
+#include "TableAccessible.h"
 
 namespace {
 
@@ -28,7 +32,51 @@ void setTextColour(QWidget* widget, QPalette::ColorRole role, quint32 colour) {
     widget->setPalette(palette);
 }
 
+// The backs in words, choice by choice, English then French: the pictures as our card library
+// draws them, then the crosshatch in the four colours of the table.
+constexpr std::array<std::array<const char*, 2>, vestorine::BackChoiceCount> BackNames{{
+    {"waves", "vagues"},
+    {"stars", "étoiles"},
+    {"castle", "château"},
+    {"fish", "poissons"},
+    {"leaves", "feuilles"},
+    {"sun", "soleil"},
+    {"flowers", "fleurs"},
+    {"compass rose", "rose des vents"},
+    {"shells", "coquillages"},
+    {"robot", "robot"},
+    {"diamonds", "losanges"},
+    {"rings", "anneaux"},
+    {"crosshatch, maroon", "hachures, bordeaux"},
+    {"crosshatch, red", "hachures, rouge"},
+    {"crosshatch, yellow", "hachures, jaune"},
+    {"crosshatch, sky blue", "hachures, bleu ciel"},
+}};
+
 } // namespace
+
+// The 16 backs as a screen reader hears them.
+class BackCells : public GridCells {
+public:
+    BackCells(QWidget* grid, const TFormDos& form)
+        : GridCells(grid, GridSide, GridSide)
+        , m_form(form) {}
+
+    int language = vestorine::French;
+
+    QString gridName() const override {
+        return language == vestorine::English ? QStringLiteral("card backs")
+                                              : QStringLiteral("dos des cartes");
+    }
+    QString cellName(int row, int col) const override {
+        const auto& names = BackNames[std::size_t((row - 1) * GridSide + col - 1)];
+        return QString::fromUtf8(names[language == vestorine::English ? 0 : 1]);
+    }
+    QRect cellRect(int row, int col) const override { return m_form.cellRect(row, col); }
+
+private:
+    const TFormDos& m_form;
+};
 
 // The grid picture: kept between paints, and reporting where a mouse button was let go.
 // Qt sends the release to the widget that got the press, wherever the pointer is by then.
@@ -65,6 +113,12 @@ TFormDos::TFormDos(vestorine::CardBackChoice& back, QWidget* parent)
 
     m_grid = new Grid(this);
     ImageJeu = m_grid;
+    m_cells = new BackCells(m_grid, *this);
+    m_cursor = new CellCursor(m_grid, GridSide, GridSide,
+                              [this](int row, int col) { return cellRect(row, col); });
+    connect(m_cursor, &CellCursor::moved, m_cells, &BackCells::setCursor);
+    connect(m_cursor, &CellCursor::activated, this,
+            [this](int row, int col) { chooseBack((row - 1) * GridSide + col); });
 
     Label1 = new QLabel(QStringLiteral("Cliquez le dos de votre choix ou"), this);
     Label1->setGeometry(16, 448, 223, 17);
@@ -100,6 +154,8 @@ void TFormDos::applyLanguage(int language) {
                             : QStringLiteral("Cliquez le dos à utiliser ou"));
     fitLabel();
     ButtonRandom->setText(english ? QStringLiteral("Random") : QStringLiteral("Aléatoire"));
+    m_cells->language = language;
+    m_cells->allChanged();
 }
 
 void TFormDos::fitLabel() {
@@ -111,6 +167,10 @@ QPoint TFormDos::cellOrigin(int choice) const {
     const int row = (choice - 1) / GridSide;
     const int col = (choice - 1) % GridSide;
     return {col * (m_cardWidth + Gap), row * (m_cardHeight + Gap)};
+}
+
+QRect TFormDos::cellRect(int row, int col) const {
+    return {cellOrigin((row - 1) * GridSide + col), QSize(m_cardWidth, m_cardHeight)};
 }
 
 int TFormDos::choiceAt(QPoint point) const {
@@ -125,9 +185,23 @@ int TFormDos::choiceAt(QPoint point) const {
 
 // A restore from the minimised state is also a show; only a real opening paints anew.
 void TFormDos::showEvent(QShowEvent* event) {
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         paintBacks();
+        // The frame waits for a key again, where the grid now lies.
+        m_cursor->hide();
+        m_cursor->moveTo(m_cursor->row(), m_cursor->column());
+        m_grid->setFocus();
+    }
     QWidget::showEvent(event);
+}
+
+void TFormDos::keyPressEvent(QKeyEvent* event) {
+    // Escape does what the title bar's close does: no choice.
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TFormDos::paintBacks() {
@@ -153,9 +227,11 @@ void TFormDos::paintBacks() {
 }
 
 void TFormDos::ImageJeuMouseUp(QPoint point) {
-    const int choice = choiceAt(point);
-    if (choice == 0)
-        return;
+    if (const int choice = choiceAt(point))
+        chooseBack(choice);
+}
+
+void TFormDos::chooseBack(int choice) {
     if (choice <= vestorine::PictureBackCount)
         m_back.choosePicture(choice);
     else

@@ -6,6 +6,8 @@ namespace vestorine {
 struct CardBackChoice;
 }
 
+class BackCells;
+class CellCursor;
 class QLabel;
 class QPushButton;
 
@@ -27,6 +29,8 @@ public:
     int choiceAt(QPoint point) const;
     // The top-left corner of the cell of choice n inside the grid.
     QPoint cellOrigin(int choice) const;
+    // The cell of row and column 1..4 inside the grid.
+    QRect cellRect(int row, int col) const;
 
     QWidget* ImageJeu = nullptr;
     QLabel* Label1 = nullptr;
@@ -34,6 +38,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     class Grid;
@@ -41,10 +46,14 @@ private:
     void paintBacks();
     void fitLabel();
     void ImageJeuMouseUp(QPoint point);
+    // Takes back n (1..16) and closes, whether a release or a key designated it.
+    void chooseBack(int choice);
     void ButtonRandomClick();
 
     vestorine::CardBackChoice& m_back;
     Grid* m_grid = nullptr;
+    CellCursor* m_cursor = nullptr;
+    BackCells* m_cells = nullptr;
     int m_cardWidth = 71;
     int m_cardHeight = 96;
 };

@@ -50,6 +50,7 @@ TFormLoto::TFormLoto(vestorine::RandomSource& random, QWidget* parent)
     TimerLoto->setInterval(50);
     connect(TimerLoto, &QTimer::timeout, this, &TFormLoto::TimerLotoTimer);
     createSlots();
+    nameSlots(vestorine::French);
     resetGrid();
 }
 
@@ -83,6 +84,22 @@ void TFormLoto::applyLanguage(int language) {
     Label1->setText(
         english ? QStringLiteral("You are lucky today ! Let's imagine a loto serial ...")
                 : QStringLiteral("C'est votre jour de chance ! Imaginons une grille de loto ..."));
+    nameSlots(language);
+}
+
+// The boxes and their buttons named for a screen reader: six numbers and the complementary one.
+void TFormLoto::nameSlots(int language) {
+    const bool english = language == vestorine::English;
+    for (int k = 0; k < SlotCount; ++k) {
+        const QString number =
+            k + 1 < SlotCount
+                ? (english ? QStringLiteral("number %1") : QStringLiteral("numéro %1")).arg(k + 1)
+                : (english ? QStringLiteral("complementary number")
+                           : QStringLiteral("numéro complémentaire"));
+        Edits[k]->setAccessibleName(number);
+        Buttons[k]->setAccessibleName(
+            (english ? QStringLiteral("draw the %1") : QStringLiteral("tirer le %1")).arg(number));
+    }
 }
 
 // A restore from the minimised state is also a show; only a real opening starts a fresh grid.

@@ -44,6 +44,7 @@ protected:
 
 private:
     void createSlots();
+    void nameSlots(int language);
     void resetGrid();
     void ButtonMouseDown(int slot);
     void ButtonMouseUp(int slot);

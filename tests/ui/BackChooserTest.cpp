@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -146,4 +148,73 @@ TEST_F(BackChooserTest, GridIsPaintedAtEachShowingAndOnlyRaisedWhenVisible) {
     form.close();
     form.showChooser();
     EXPECT_EQ(form.ImageJeu->geometry(), QRect(10, 10, 4 * 30 + 50, 4 * 40 + 30));
+}
+
+TEST_F(BackChooserTest, KeysChooseAsAReleaseDoesAndEscapeClosesWithoutChoosing) {
+    auto key = [&](Qt::Key k) {
+        QTest::keyClick(form.ImageJeu, k);
+    };
+    struct Walk {
+        int row;
+        int col;
+        Qt::Key choose;
+    };
+    for (const Walk& walk : {Walk{2, 3, Qt::Key_Return}, Walk{4, 4, Qt::Key_Space},
+                             Walk{4, 1, Qt::Key_Enter}, Walk{1, 1, Qt::Key_Return}}) {
+        CardBackChoice released = back;
+        form.showChooser();
+        // The arrows stop at the edges: far enough up and left always reaches (1, 1).
+        for (const Qt::Key k : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Left,
+                                Qt::Key_Left, Qt::Key_Left, Qt::Key_Left})
+            key(k);
+        for (int i = 1; i < walk.row; ++i)
+            key(Qt::Key_Down);
+        for (int i = 1; i < walk.col; ++i)
+            key(Qt::Key_Right);
+        key(walk.choose);
+        TFormDos mouse(released);
+        mouse.setCardSize(W, H);
+        mouse.showChooser();
+        QTest::mousePress(mouse.ImageJeu, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(mouse.ImageJeu, Qt::LeftButton, {},
+                            corner(walk.row, walk.col) + QPoint(W / 2, H / 2));
+        EXPECT_EQ(back.Back, released.Back) << walk.row << "," << walk.col;
+        EXPECT_EQ(back.BackColor, released.BackColor) << walk.row << "," << walk.col;
+        EXPECT_EQ(back.ColorIndex, released.ColorIndex) << walk.row << "," << walk.col;
+        EXPECT_FALSE(form.isVisible());
+    }
+
+    back.choosePicture(3);
+    form.showChooser();
+    key(Qt::Key_Right);
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(back.Back, 56);
+    EXPECT_FALSE(back.RandomBack);
+}
+
+TEST_F(BackChooserTest, TabReachesTheRandomButton) {
+    form.showChooser();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_EQ(QApplication::focusWidget(), form.ImageJeu);
+    QTest::keyClick(form.ImageJeu, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), form.ButtonRandom);
+}
+
+TEST_F(BackChooserTest, BacksAreNamedCellsInBothLanguages) {
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(form.ImageJeu);
+    ASSERT_EQ(grid->childCount(), 16);
+    auto name = [&](int choice) {
+        return grid->child(choice - 1)->text(QAccessible::Name);
+    };
+    EXPECT_EQ(grid->child(5)->role(), QAccessible::Cell);
+    EXPECT_EQ(name(6), "soleil");
+    EXPECT_EQ(name(13), "hachures, bordeaux");
+    form.applyLanguage(1);
+    EXPECT_EQ(grid->text(QAccessible::Name), "card backs");
+    EXPECT_EQ(name(1), "waves");
+    EXPECT_EQ(name(6), "sun");
+    EXPECT_EQ(name(13), "crosshatch, maroon");
+    EXPECT_EQ(name(16), "crosshatch, sky blue");
 }

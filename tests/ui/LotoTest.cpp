@@ -153,3 +153,23 @@ TEST_F(LotoTest, LanguageSwitchRewritesCaptionAndInvitation) {
     EXPECT_EQ(form.Label1->text(), "C'est votre jour de chance ! Imaginons une grille de loto ...");
     EXPECT_EQ(form.Buttons[0]->text(), "B1");
 }
+
+TEST_F(LotoTest, BoxesAndButtonsAreNamedInBothLanguages) {
+    struct Expected {
+        int language;
+        const char* first;
+        const char* sixth;
+        const char* complementary;
+        const char* complementaryButton;
+    };
+    for (const Expected& e : {Expected{1, "number 1", "number 6", "complementary number",
+                                       "draw the complementary number"},
+                              Expected{2, "numéro 1", "numéro 6", "numéro complémentaire",
+                                       "tirer le numéro complémentaire"}}) {
+        form.applyLanguage(e.language);
+        EXPECT_EQ(form.Edits[0]->accessibleName(), QString::fromUtf8(e.first));
+        EXPECT_EQ(form.Edits[5]->accessibleName(), QString::fromUtf8(e.sixth));
+        EXPECT_EQ(form.Edits[6]->accessibleName(), QString::fromUtf8(e.complementary));
+        EXPECT_EQ(form.Buttons[6]->accessibleName(), QString::fromUtf8(e.complementaryButton));
+    }
+}

@@ -114,20 +114,6 @@ TEST_F(TableTest, BlinkAlternatesTheStatusWithTheBlank) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return status() == message(vestorine::MsgInviteReveal); }));
 }
 
-TEST_F(TableTest, InputDuringTheDealIsHandledAfterIt) {
-    form.setDealDelay(1);
-    bool dealtWhenClicked = false;
-    QTimer::singleShot(0, &form, [&] {
-        dealtWhenClicked = game.Dealt();
-        clickCell(2, 3);
-    });
-    deal(layouts::allHome());
-    EXPECT_EQ(status(), message(vestorine::MsgInvitePick)); // nothing ran during the deal
-    ASSERT_TRUE(QTest::qWaitFor([&] { return game.Picked(); }));
-    EXPECT_TRUE(dealtWhenClicked);
-    EXPECT_EQ(status(), message(vestorine::MsgInviteCarry));
-}
-
 // Quit and the close button both leave the event loop.
 TEST_F(TableTest, QuitAndCloseEndTheEventLoop) {
     QTimer::singleShot(0, control<QAction>("Menuquitter"), &QAction::trigger);

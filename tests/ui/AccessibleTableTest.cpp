@@ -1,0 +1,150 @@
+#include "TableFixture.h"
+
+#include "CellCursor.h"
+#include "TableAccessible.h"
+
+#include <QAccessible>
+#include <QCoreApplication>
+
+#include <vector>
+
+namespace {
+
+using vestorine::English;
+using vestorine::French;
+
+class AccessibleTableTest : public TableTest {
+protected:
+    AccessibleTableTest() {
+        form.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+    StatusAnnouncer* announcer() { return info()->findChild<StatusAnnouncer*>(); }
+    // What the latest announcement said, once the turn of the event loop is over.
+    std::string announced() {
+        QCoreApplication::processEvents();
+        return announcer()->announcement().toStdString();
+    }
+    static std::string said(const QString& text) { return text.toStdString(); }
+
+    QAccessibleInterface* grid() { return QAccessible::queryAccessibleInterface(jeu()); }
+    QString cellName(int row, int col) {
+        return grid()->tableInterface()->cellAt(row - 1, col - 1)->text(QAccessible::Name);
+    }
+    static QString name(QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    }
+    void key(Qt::Key k) { QTest::keyClick(jeu(), k); }
+    void switchTo(int language) {
+        const char* item = language == English ? "MenuEnglish" : "MenuFrancais";
+        form.findChild<QAction*>(QString::fromLatin1(item))->trigger();
+    }
+};
+
+TEST_F(AccessibleTableTest, GridIsATableOfCellsNamedByWhatWasPainted) {
+    ASSERT_EQ(grid()->role(), QAccessible::Table);
+    ASSERT_EQ(grid()->childCount(), vestorine::CellCount);
+    QAccessibleTableInterface* table = grid()->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rowCount(), 4);
+    EXPECT_EQ(table->columnCount(), 8);
+    QAccessibleInterface* cell = table->cellAt(1, 2);
+    EXPECT_EQ(cell->role(), QAccessible::Cell);
+    EXPECT_EQ(cell->parent(), grid());
+    EXPECT_EQ(grid()->indexOfChild(cell), 10);
+    EXPECT_EQ(cell->tableCellInterface()->rowIndex(), 1);
+    EXPECT_EQ(cell->tableCellInterface()->columnIndex(), 2);
+    EXPECT_EQ(cell->text(QAccessible::Name), "rangée 2, colonne 3 : vide");
+
+    struct Named {
+        int row;
+        int col;
+        const char* english;
+        const char* french;
+    };
+    auto expectNames = [&](std::initializer_list<Named> names) {
+        for (const int language : {English, French}) {
+            switchTo(language);
+            for (const Named& n : names)
+                EXPECT_EQ(cellName(n.row, n.col),
+                          QString::fromUtf8(language == English ? n.english : n.french));
+        }
+    };
+    // In the full chain the king of clubs lies in (1, 1) and goes home to (1, 2).
+    deal(layouts::fullChain());
+    expectNames({{1, 1, "row 1, column 1: face down", "rangée 1, colonne 1 : face cachée"}});
+    clickCell(1, 1);
+    expectNames({{1, 1, "row 1, column 1: empty", "rangée 1, colonne 1 : vide"}});
+    dropOnCell(1, 2);
+    expectNames({{1, 2, "row 1, column 2: king of clubs", "rangée 1, colonne 2 : roi de trèfle"}});
+
+    // A new deal hides the first one's faces; a reveal names the card it turned up.
+    deal(layouts::allHome());
+    clickCell(1, 1);
+    dropOnCell(1, 1);
+    clickCell(2, 3);
+    expectNames({
+        {1, 1, "row 1, column 1: ace of clubs", "rangée 1, colonne 1 : as de trèfle"},
+        {1, 2, "row 1, column 2: face down", "rangée 1, colonne 2 : face cachée"},
+        {2, 3, "row 2, column 3: queen of diamonds", "rangée 2, colonne 3 : dame de carreau"},
+    });
+}
+
+TEST_F(AccessibleTableTest, TalonSaysWhichRowItsSuitOwns) {
+    const Layout layout = layouts::fullChain();
+    deal(layout);
+    clickCell(1, 1);
+    EXPECT_EQ(name(talon()), "talon : roi de trèfle");
+    EXPECT_EQ(talon()->accessibleDescription(), "sa couleur ne tient encore aucune rangée");
+    dropOnCell(1, 2); // the king claims row 1 for clubs; the queen of clubs comes up
+    switchTo(English);
+    EXPECT_EQ(name(talon()), "talon: queen of clubs");
+    EXPECT_EQ(talon()->accessibleDescription(), "its suit owns row 1");
+    EXPECT_EQ(name(dealButton()), "Deal");
+    switchTo(French);
+    EXPECT_EQ(name(dealButton()), "Distribuer");
+    EXPECT_EQ(talon()->accessibleDescription(), "sa couleur tient la rangée 1");
+}
+
+TEST_F(AccessibleTableTest, StatusKeepsItsMessageThroughTheBlinkAndAnnouncesEachNewOne) {
+    QAccessibleInterface* line = QAccessible::queryAccessibleInterface(info());
+    EXPECT_EQ(line->role(), QAccessible::StatusBar);
+    ASSERT_EQ(line->childCount(), 1);
+    EXPECT_EQ(line->child(0)->role(), QAccessible::Notification);
+
+    deal(layouts::allHome());
+    EXPECT_EQ(announced(), said(message(2)));
+    EXPECT_EQ(line->child(0)->text(QAccessible::Name), message(2));
+    key(Qt::Key_Return);
+    announced();
+    key(Qt::Key_Return);
+    ASSERT_TRUE(blink()->isActive());
+    // One announcement for the action: the cell, then the new message.
+    EXPECT_EQ(announced(), said("rangée 1, colonne 1 : as de trèfle. " + message(4)));
+
+    const int count = announcer()->announcementCount();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return status().isEmpty(); }));
+    EXPECT_EQ(name(info()), message(4));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !status().isEmpty(); }));
+    EXPECT_EQ(name(info()), message(4));
+    EXPECT_EQ(announcer()->announcementCount(), count);
+}
+
+TEST_F(AccessibleTableTest, CursorCellIsTheFocusAndActionsAnnounceItsNewName) {
+    deal(layouts::fullChain());
+    key(Qt::Key_Down);
+    QAccessibleInterface* focus = grid()->focusChild();
+    ASSERT_EQ(focus, grid()->tableInterface()->cellAt(1, 0));
+    EXPECT_TRUE(focus->state().focused);
+    EXPECT_FALSE(grid()->tableInterface()->cellAt(0, 0)->state().focused);
+
+    key(Qt::Key_Return); // picks the king of diamonds, whose home is (2, 2)
+    EXPECT_EQ(announced(),
+              said("rangée 2, colonne 1 : vide. talon : roi de carreau. " + message(3)));
+    key(Qt::Key_Right);
+    key(Qt::Key_Right);
+    key(Qt::Key_Return); // a carry onto the wrong cell changes nothing, and says so
+    EXPECT_EQ(announced(), said("rangée 2, colonne 3 : face cachée"));
+}
+
+} // namespace

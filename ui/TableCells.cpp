@@ -1,0 +1,119 @@
+#include "TableCells.h"
+
+#include "CardNames.h"
+#include "GameState.h"
+
+#include <QWidget>
+
+namespace {
+
+// The table's words for a screen reader, in one language.
+struct Words {
+    const char* grid;
+    const char* cell; // %1 row, %2 column, %3 what it shows
+    const char* faceDown;
+    const char* empty;
+    const char* talon;
+    const char* owns;
+    const char* ownsNone;
+};
+
+constexpr Words EnglishWords{
+    "card grid",
+    "row %1, column %2: %3",
+    "face down",
+    "empty",
+    "talon: %1",
+    "its suit owns row %1",
+    "its suit owns no row yet",
+};
+constexpr Words FrenchWords{
+    "grille des cartes",
+    "rangée %1, colonne %2 : %3",
+    "face cachée",
+    "vide",
+    "talon : %1",
+    "sa couleur tient la rangée %1",
+    "sa couleur ne tient encore aucune rangée",
+};
+
+const Words& words(int language) {
+    return language == vestorine::English ? EnglishWords : FrenchWords;
+}
+
+} // namespace
+
+TableCells::TableCells(QWidget* grid, QWidget* talon, const vestorine::GameState& game,
+                       const TableGeometry& geometry)
+    : GridCells(grid, vestorine::RowCount, vestorine::ColumnCount)
+    , m_talon(talon)
+    , m_game(game)
+    , m_geometry(geometry) {
+    m_shown.fill(vestorine::EmptyCell);
+}
+
+void TableCells::painted(int row, int col, int shown) {
+    m_shown[index(row, col)] = shown;
+    cellChanged(row, col);
+}
+
+void TableCells::talonPainted(int card) {
+    m_talonCard = card;
+    m_talonChanged = true;
+    nameTalon();
+}
+
+QString TableCells::gridName() const {
+    return QString::fromUtf8(words(m_game.Language()).grid);
+}
+
+QString TableCells::cellName(int row, int col) const {
+    const Words& set = words(m_game.Language());
+    const int what = shown(row, col);
+    QString shows;
+    if (what == FaceDown)
+        shows = QString::fromUtf8(set.faceDown);
+    else if (what == vestorine::EmptyCell)
+        shows = QString::fromUtf8(set.empty);
+    else
+        shows = QString::fromStdString(vestorine::cardName(what, m_game.Language()));
+    return QString::fromUtf8(set.cell).arg(row).arg(col).arg(shows);
+}
+
+QRect TableCells::cellRect(int row, int col) const {
+    return m_geometry.cellRect(row, col);
+}
+
+QString TableCells::talonName() const {
+    const auto card = vestorine::cardName(m_talonCard, m_game.Language());
+    return QString::fromUtf8(words(m_game.Language()).talon).arg(QString::fromStdString(card));
+}
+
+// Which row the talon's suit owns, as the game reports it: for the player's information only.
+QString TableCells::talonDescription() const {
+    const Words& set = words(m_game.Language());
+    for (int row = 1; row <= vestorine::RowCount; ++row)
+        if (m_game.RowSuit(row) == vestorine::suitNumber(m_talonCard))
+            return QString::fromUtf8(set.owns).arg(row);
+    return QString::fromUtf8(set.ownsNone);
+}
+
+void TableCells::nameTalon() {
+    if (m_talonCard == vestorine::EmptyCell)
+        return;
+    m_talon->setAccessibleName(talonName());
+    m_talon->setAccessibleDescription(talonDescription());
+}
+
+void TableCells::languageChanged() {
+    nameTalon();
+    allChanged();
+}
+
+QStringList TableCells::afterAction(int row, int col) {
+    QStringList said{cellName(row, col)};
+    if (m_talonChanged && !m_talon->isHidden())
+        said << talonName();
+    m_talonChanged = false;
+    return said;
+}
