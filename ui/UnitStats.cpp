@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -218,4 +219,13 @@ bool TFormStats::askReset(const QString& question) {
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;
+}
+
+void TFormStats::keyPressEvent(QKeyEvent* event) {
+    // Escape closes it, as the title bar's close does.
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

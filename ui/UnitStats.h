@@ -9,6 +9,7 @@ namespace vestorine {
 struct Statistics;
 }
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -49,6 +50,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createRows(QVBoxLayout* box);

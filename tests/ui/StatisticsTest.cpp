@@ -233,6 +233,8 @@ TEST_F(StatsTest, WindowFollowsTheLanguageAndTheGames) {
     }
     trigger("MenuStats"); // already shown: only raised
     EXPECT_TRUE(stats.isVisible());
+    QTest::keyClick(stats.ButtonReset, Qt::Key_Escape);
+    EXPECT_FALSE(stats.isVisible());
 }
 
 TEST_F(StatsTest, ResetAsksFirstThenZeroesAndWrites) {
