@@ -63,4 +63,16 @@ constexpr int at(int row, int col) {
     return (row - 1) * vestorine::ColumnCount + col - 1;
 }
 
+// Index i of a layout as its cell (row, col), 1-based.
+constexpr std::pair<int, int> cell(int i) {
+    return {i / vestorine::ColumnCount + 1, i % vestorine::ColumnCount + 1};
+}
+
+// All cards at home but two swapped in row 2: once the chain closes, the reveals lose.
+inline std::array<int, vestorine::CellCount> losing() {
+    auto layout = allHome();
+    std::swap(layout[at(2, 2)], layout[at(2, 3)]);
+    return layout;
+}
+
 } // namespace layouts

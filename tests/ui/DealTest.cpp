@@ -68,8 +68,7 @@ protected:
 // The keys walk the cursor from the top-left corner to the picked cell, where Return lays the
 // talon home and closes the chain: only in this order do the three reach the reveal phase.
 TEST_F(DealTest, InputDuringTheDealIsHandledAfterItInOrder) {
-    form.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    activate();
     duringDeal([&] {
         queueClick(jeu(), geometry.cellRect(2, 3).center());
         queueClick(jeu(), geometry.cellRect(3, 3).center()); // comes during the carry

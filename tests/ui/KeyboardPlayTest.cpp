@@ -2,8 +2,6 @@
 
 #include "CellCursor.h"
 
-#include <QAction>
-
 namespace {
 
 using vestorine::MsgInviteCarry;
@@ -12,55 +10,19 @@ using vestorine::MsgInviteReveal;
 using vestorine::MsgLost;
 using vestorine::MsgWon;
 
-// The main window played by keys alone: the cursor walks from the top-left corner to a cell.
+// The main window played by keys alone.
 class KeyboardTest : public TableTest {
 protected:
-    KeyboardTest() {
-        form.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
-    }
+    KeyboardTest() { activate(); }
 
     CellCursor* cursor() { return control<CellCursor>("CellCursor"); }
-    void key(Qt::Key k) { QTest::keyClick(jeu(), k); }
-    void goTo(int row, int col) {
-        for (int i = 0; i < vestorine::RowCount - 1; ++i)
-            key(Qt::Key_Up);
-        for (int i = 0; i < vestorine::ColumnCount - 1; ++i)
-            key(Qt::Key_Left);
-        for (int i = 1; i < row; ++i)
-            key(Qt::Key_Down);
-        for (int i = 1; i < col; ++i)
-            key(Qt::Key_Right);
-    }
-    void press(int row, int col, Qt::Key k = Qt::Key_Return) {
-        goTo(row, col);
-        key(k);
-    }
     void dealByKey(const Layout& layout, QKeyCombination keys = QKeyCombination(Qt::Key_F2)) {
         random.scriptDeal(layout);
         QTest::keyClick(&form, keys.key(), keys.keyboardModifiers());
     }
-    // Picks (1, 1) and lays its card back home, which closes the chain at once.
-    void closeChainAtOnce() {
-        press(1, 1, Qt::Key_Space);
-        ASSERT_EQ(status(), message(MsgInviteCarry));
-        press(1, 1);
-        ASSERT_EQ(status(), message(MsgInviteReveal));
-    }
 };
 
-Layout losingLayout() {
-    Layout layout = layouts::allHome();
-    std::swap(layout[layouts::at(2, 2)], layout[layouts::at(2, 3)]);
-    return layout;
-}
-
-TEST_F(KeyboardTest, CtrlNAndF2DealFromTheMenuItem) {
-    QAction* deal = form.findChild<QAction*>(QStringLiteral("MenuDeal32"));
-    ASSERT_NE(deal, nullptr);
-    EXPECT_EQ(deal->shortcuts(),
-              (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2)}));
-    EXPECT_EQ(deal->text(), QStringLiteral("Nouvelle partie"));
+TEST_F(KeyboardTest, CtrlNAndF2Deal) {
     for (const QKeyCombination keys : {QKeyCombination(Qt::Key_F2), Qt::CTRL | Qt::Key_N}) {
         press(2, 2, Qt::Key_Space);
         dealByKey(layouts::fullChain(), keys);
@@ -77,9 +39,7 @@ TEST_F(KeyboardTest, CursorShowsAtTheFirstKeyStopsAtTheEdgesAndHidesAtAPress) {
     key(Qt::Key_Right);
     EXPECT_TRUE(cursor()->isVisible());
     EXPECT_EQ(std::pair(cursor()->row(), cursor()->column()), std::pair(1, 2));
-    goTo(1, 1);
-    key(Qt::Key_Up);
-    key(Qt::Key_Left);
+    goTo(1, 1); // pushes up and left past the edges
     EXPECT_EQ(std::pair(cursor()->row(), cursor()->column()), std::pair(1, 1));
     goTo(4, 8);
     key(Qt::Key_Down);
@@ -116,8 +76,7 @@ TEST_F(KeyboardTest, WholeChainWithARejectedCarryWins) {
     EXPECT_EQ(talon()->pos(), geometry.talonHome().topLeft());
 
     for (int i = 1; i < vestorine::CellCount; ++i) {
-        const int row = i / vestorine::ColumnCount + 1;
-        const int col = i % vestorine::ColumnCount + 1;
+        const auto [row, col] = layouts::cell(i);
         press(row, col, i % 2 ? Qt::Key_Return : Qt::Key_Space);
         ASSERT_TRUE(showsFace(row, col, layout[i - 1])) << row << "," << col;
         ASSERT_TRUE(talonShows(layout[i])) << row << "," << col;
@@ -137,14 +96,16 @@ TEST_F(KeyboardTest, RevealsEndInTheVerdictOfTheMouse) {
         int points;
         bool lottery;
     };
-    for (const Case& c :
-         {Case{layouts::allHome(), MsgWon, 22, true}, Case{losingLayout(), MsgLost, 18, false}}) {
+    for (const Case& c : {Case{layouts::allHome(), MsgWon, 22, true},
+                          Case{layouts::losing(), MsgLost, 18, false}}) {
         loto.hide();
         dealByKey(c.layout);
-        closeChainAtOnce();
+        press(1, 1, Qt::Key_Space); // the first card goes home and closes the chain at once
+        ASSERT_EQ(status(), message(MsgInviteCarry));
+        press(1, 1);
+        ASSERT_EQ(status(), message(MsgInviteReveal));
         for (int i = 1; i < vestorine::CellCount && status() != message(MsgLost); ++i) {
-            const int row = i / vestorine::ColumnCount + 1;
-            const int col = i % vestorine::ColumnCount + 1;
+            const auto [row, col] = layouts::cell(i);
             press(row, col);
             ASSERT_TRUE(showsFace(row, col, c.layout[i])) << row << "," << col;
         }

@@ -12,6 +12,7 @@
 #include "UnitDos.h"
 #include "UnitLoto.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -73,6 +74,31 @@ protected:
     }
     void clickCell(int row, int col, Qt::MouseButton button = Qt::LeftButton) {
         clickGrid(geometry.cellRect(row, col).center(), button);
+    }
+
+    // Keys go to the grid; the arrows stop at the edges, so the walk starts from (1, 1).
+    void activate() {
+        form.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+    void key(Qt::Key k) { QTest::keyClick(jeu(), k); }
+    void goTo(int row, int col) {
+        for (int i = 1; i < vestorine::ColumnCount; ++i) {
+            key(Qt::Key_Up);
+            key(Qt::Key_Left);
+        }
+        for (int i = 1; i < row; ++i)
+            key(Qt::Key_Down);
+        for (int i = 1; i < col; ++i)
+            key(Qt::Key_Right);
+    }
+    void press(int row, int col, Qt::Key k = Qt::Key_Return) {
+        goTo(row, col);
+        key(k);
+    }
+    void switchTo(int language) {
+        control<QAction>(language == vestorine::English ? "MenuEnglish" : "MenuFrancais")
+            ->trigger();
     }
 
     // Presses the talon at `grab` (talon coordinates), carries the pointer to `to` (window
