@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <tuple>
+
 #include "CardBack.h"
 #include "CardDraw.h"
 #include "UnitDos.h"
@@ -164,9 +166,10 @@ TEST_F(BackChooserTest, KeysChooseAsAReleaseDoesAndEscapeClosesWithoutChoosing) 
         CardBackChoice released = back;
         form.showChooser();
         // The arrows stop at the edges: far enough up and left always reaches (1, 1).
-        for (const Qt::Key k : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Left,
-                                Qt::Key_Left, Qt::Key_Left, Qt::Key_Left})
-            key(k);
+        for (int i = 0; i < 4; ++i) {
+            key(Qt::Key_Up);
+            key(Qt::Key_Left);
+        }
         for (int i = 1; i < walk.row; ++i)
             key(Qt::Key_Down);
         for (int i = 1; i < walk.col; ++i)
@@ -178,9 +181,9 @@ TEST_F(BackChooserTest, KeysChooseAsAReleaseDoesAndEscapeClosesWithoutChoosing) 
         QTest::mousePress(mouse.ImageJeu, Qt::LeftButton, {}, QPoint(5, 5));
         QTest::mouseRelease(mouse.ImageJeu, Qt::LeftButton, {},
                             corner(walk.row, walk.col) + QPoint(W / 2, H / 2));
-        EXPECT_EQ(back.Back, released.Back) << walk.row << "," << walk.col;
-        EXPECT_EQ(back.BackColor, released.BackColor) << walk.row << "," << walk.col;
-        EXPECT_EQ(back.ColorIndex, released.ColorIndex) << walk.row << "," << walk.col;
+        EXPECT_EQ(std::tuple(back.Back, back.BackColor, back.ColorIndex),
+                  std::tuple(released.Back, released.BackColor, released.ColorIndex))
+            << walk.row << "," << walk.col;
         EXPECT_FALSE(form.isVisible());
     }
 
@@ -209,12 +212,9 @@ TEST_F(BackChooserTest, BacksAreNamedCellsInBothLanguages) {
         return grid->child(choice - 1)->text(QAccessible::Name);
     };
     EXPECT_EQ(grid->child(5)->role(), QAccessible::Cell);
-    EXPECT_EQ(name(6), "soleil");
     EXPECT_EQ(name(13), "hachures, bordeaux");
     form.applyLanguage(1);
     EXPECT_EQ(grid->text(QAccessible::Name), "card backs");
-    EXPECT_EQ(name(1), "waves");
     EXPECT_EQ(name(6), "sun");
-    EXPECT_EQ(name(13), "crosshatch, maroon");
     EXPECT_EQ(name(16), "crosshatch, sky blue");
 }

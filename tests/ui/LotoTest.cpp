@@ -155,21 +155,10 @@ TEST_F(LotoTest, LanguageSwitchRewritesCaptionAndInvitation) {
 }
 
 TEST_F(LotoTest, BoxesAndButtonsAreNamedInBothLanguages) {
-    struct Expected {
-        int language;
-        const char* first;
-        const char* sixth;
-        const char* complementary;
-        const char* complementaryButton;
-    };
-    for (const Expected& e : {Expected{1, "number 1", "number 6", "complementary number",
-                                       "draw the complementary number"},
-                              Expected{2, "numéro 1", "numéro 6", "numéro complémentaire",
-                                       "tirer le numéro complémentaire"}}) {
-        form.applyLanguage(e.language);
-        EXPECT_EQ(form.Edits[0]->accessibleName(), QString::fromUtf8(e.first));
-        EXPECT_EQ(form.Edits[5]->accessibleName(), QString::fromUtf8(e.sixth));
-        EXPECT_EQ(form.Edits[6]->accessibleName(), QString::fromUtf8(e.complementary));
-        EXPECT_EQ(form.Buttons[6]->accessibleName(), QString::fromUtf8(e.complementaryButton));
-    }
+    form.applyLanguage(1);
+    EXPECT_EQ(form.Edits[5]->accessibleName(), "number 6");
+    EXPECT_EQ(form.Edits[6]->accessibleName(), "complementary number");
+    form.applyLanguage(2);
+    EXPECT_EQ(form.Edits[0]->accessibleName(), "numéro 1");
+    EXPECT_EQ(form.Buttons[6]->accessibleName(), "tirer le numéro complémentaire");
 }
