@@ -104,8 +104,9 @@ TEST_F(ShellTest, LinkReactsOnlyOverItsCentredText) {
         QPoint at;
         bool reacts;
     } cases[] = {
-        {text.center(), true},          {{text.left() + 1, y}, true},
-        {{text.right() - 1, y}, true},  {{text.left() - 3, y}, false},
+        {{text.left() + 1, y}, true},
+        {{text.right() - 1, y}, true},
+        {{text.left() - 3, y}, false},
         {{text.right() + 3, y}, false},
     };
     for (const auto& c : cases) {
