@@ -60,17 +60,6 @@ TEST(StatisticsTracker, CountsEachKindOfEndAndTheStreaks) {
         EXPECT_EQ(play(c.events), c.expected) << c.events;
 }
 
-TEST(StatisticsTracker, EventsSayWhetherTheCountsChanged) {
-    StatisticsTracker tracker;
-    EXPECT_FALSE(tracker.abandoned());
-    EXPECT_FALSE(tracker.won(WinKind::ByChain));
-    EXPECT_TRUE(tracker.gameStarted());
-    EXPECT_FALSE(tracker.gameStarted());
-    EXPECT_TRUE(tracker.lost());
-    EXPECT_FALSE(tracker.lost());
-    EXPECT_FALSE(tracker.abandoned());
-}
-
 TEST(StatisticsTracker, CountsStopAtTheLargestInt) {
     constexpr int max = std::numeric_limits<int>::max();
     StatisticsTracker tracker({max, max, 0, 0, 0, max, max});
