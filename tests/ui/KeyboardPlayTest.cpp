@@ -22,15 +22,6 @@ protected:
     }
 };
 
-TEST_F(KeyboardTest, CtrlNAndF2Deal) {
-    for (const QKeyCombination keys : {QKeyCombination(Qt::Key_F2), Qt::CTRL | Qt::Key_N}) {
-        press(2, 2, Qt::Key_Space);
-        dealByKey(layouts::fullChain(), keys);
-        EXPECT_EQ(status(), message(MsgInvitePick));
-        EXPECT_TRUE(showsBack(2, 2));
-    }
-}
-
 TEST_F(KeyboardTest, CursorShowsAtTheFirstKeyStopsAtTheEdgesAndHidesAtAPress) {
     deal(layouts::allHome());
     const QImage before = jeu()->picture().toImage();
@@ -95,11 +86,13 @@ TEST_F(KeyboardTest, RevealsEndInTheVerdictOfTheMouse) {
         int verdict;
         int points;
         bool lottery;
+        QKeyCombination deal;
     };
-    for (const Case& c : {Case{layouts::allHome(), MsgWon, 22, true},
-                          Case{layouts::losing(), MsgLost, 18, false}}) {
+    for (const Case& c : {Case{layouts::allHome(), MsgWon, 22, true, Qt::Key_F2},
+                          Case{layouts::losing(), MsgLost, 18, false, Qt::CTRL | Qt::Key_N}}) {
         loto.hide();
-        dealByKey(c.layout);
+        dealByKey(c.layout, c.deal);
+        ASSERT_EQ(status(), message(MsgInvitePick));
         press(1, 1, Qt::Key_Space); // the first card goes home and closes the chain at once
         ASSERT_EQ(status(), message(MsgInviteCarry));
         press(1, 1);
