@@ -76,12 +76,13 @@ protected:
         clickGrid(geometry.cellRect(row, col).center(), button);
     }
 
-    // Keys go to the grid; the arrows stop at the edges, so the walk starts from (1, 1).
+    // Keys go to the grid of the active window.
     void activate() {
         form.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
     }
     void key(Qt::Key k) { QTest::keyClick(jeu(), k); }
+    // The arrows stop at the edges: pushed up and left far enough, the walk starts at (1, 1).
     void goTo(int row, int col) {
         for (int i = 1; i < vestorine::ColumnCount; ++i) {
             key(Qt::Key_Up);
