@@ -3,15 +3,9 @@
 #include <limits>
 #include <string>
 
-#include "Statistics.h"
+#include "StatisticsPrint.h"
 
 using namespace vestorine;
-
-namespace vestorine {
-void PrintTo(const Statistics& s, std::ostream* out) {
-    *out << formatStatistics(s);
-}
-} // namespace vestorine
 
 namespace {
 

@@ -9,15 +9,10 @@
 #include "FileAccess.h"
 #include "StatisticsFile.h"
 #include "StatisticsKeeper.h"
+#include "StatisticsPrint.h"
 #include "UnitStats.h"
 
 using vestorine::Statistics;
-
-namespace vestorine {
-void PrintTo(const Statistics& s, std::ostream* out) {
-    *out << formatStatistics(s);
-}
-} // namespace vestorine
 
 namespace {
 
