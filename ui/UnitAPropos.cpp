@@ -38,7 +38,7 @@ TFormApropos::TFormApropos(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     loadPictures();
     setWindowTitle(QStringLiteral("A propos de Vestorine"));
-    setWindowIcon(emblem());
+    setWindowIcon(emblemOf(parent));
     setFixedSize(277, 216);
     move(172, 182);
     setModal(false);
@@ -51,17 +51,16 @@ void TFormApropos::createBrand() {
     Panel1->setGeometry(8, 8, 257, 65);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setLineWidth(2);
-    auto* brand = new QLabel(QStringLiteral("Vestorine"), Panel1);
-    brand->setGeometry(Panel1->contentsRect());
-    brand->setAlignment(Qt::AlignCenter);
-    brand->setFont(fonts::make(fonts::Family::ArialBlack, 53, true, true));
-    QPalette palette = brand->palette();
+    m_brand = new QLabel(QStringLiteral("Vestorine"), Panel1);
+    m_brand->setGeometry(Panel1->contentsRect());
+    m_brand->setAlignment(Qt::AlignCenter);
+    QPalette palette = m_brand->palette();
     palette.setColor(QPalette::WindowText, cards::toQColor(0x808080));
-    brand->setPalette(palette);
+    m_brand->setPalette(palette);
 
     Image1 = new QLabel(this);
     Image1->setGeometry(16, 80, 33, 33);
-    Image1->setPixmap(emblem().pixmap(32, 32));
+    Image1->setPixmap(windowIcon().pixmap(32, 32));
 }
 
 void TFormApropos::createTexts() {
@@ -84,9 +83,12 @@ void TFormApropos::createTexts() {
 }
 
 void TFormApropos::showEvent(QShowEvent* event) {
-    // The theme's OK picture is looked up on the first showing: the lookup costs the start-up
-    // a few milliseconds for a window most runs never open.
-    if (BitBtn1->icon().isNull())
+    // The theme's OK picture and the brand's face are looked up on the first showing: asking
+    // whether the face is installed reads the whole font database, and the theme lookup costs
+    // the start-up a few milliseconds, for a window most runs never open.
+    if (BitBtn1->icon().isNull()) {
         BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+        m_brand->setFont(fonts::make(fonts::Family::ArialBlack, 53, true, true));
+    }
     QDialog::showEvent(event);
 }

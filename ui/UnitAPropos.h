@@ -26,4 +26,6 @@ protected:
 private:
     void createBrand();
     void createTexts();
+
+    QLabel* m_brand = nullptr;
 };
