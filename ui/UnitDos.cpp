@@ -123,7 +123,6 @@ TFormDos::TFormDos(vestorine::CardBackChoice& back, QWidget* parent)
     Label1 = new QLabel(QStringLiteral("Cliquez le dos de votre choix ou"), this);
     Label1->setGeometry(16, 448, 223, 17);
     Label1->setFont(sansFont(15));
-    fitLabel();
     setTextColour(Label1, QPalette::WindowText, 0x800000);
 
     ButtonRandom = new QPushButton(QStringLiteral("Aléatoire"), this);
@@ -152,7 +151,8 @@ void TFormDos::applyLanguage(int language) {
     setWindowTitle(english ? QStringLiteral("CARDS DECK") : QStringLiteral("DOS DES CARTES"));
     Label1->setText(english ? QStringLiteral("Click the deck to use or")
                             : QStringLiteral("Cliquez le dos à utiliser ou"));
-    fitLabel();
+    if (isVisible())
+        fitLabel();
     ButtonRandom->setText(english ? QStringLiteral("Random") : QStringLiteral("Aléatoire"));
     m_cells->language = language;
     m_cells->allChanged();
@@ -160,6 +160,8 @@ void TFormDos::applyLanguage(int language) {
 
 void TFormDos::fitLabel() {
     // The invitation grows with its text, as wide as it needs, never narrower than designed.
+    // Measured when the window opens or its text changes in view: measuring loads the label's
+    // face, which nothing else shown at start-up uses.
     Label1->resize(std::max(223, Label1->sizeHint().width()), 17);
 }
 
@@ -186,6 +188,7 @@ int TFormDos::choiceAt(QPoint point) const {
 // A restore from the minimised state is also a show; only a real opening paints anew.
 void TFormDos::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
+        fitLabel();
         paintBacks();
         // The frame waits for a key again, where the grid now lies.
         m_cursor->hide();

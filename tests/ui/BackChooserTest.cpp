@@ -67,6 +67,8 @@ TEST_F(BackChooserTest, LanguageSwitchRewritesEveryText) {
             << form.Label1->text().toStdString();
         EXPECT_LT(form.Label1->geometry().right(), form.ButtonRandom->x());
     };
+    // Measured as the window opens, and at each switch while it is open.
+    form.show();
     expectWholeInvitation();
     for (const Expected& set : sets) {
         form.applyLanguage(set.language);
@@ -75,6 +77,11 @@ TEST_F(BackChooserTest, LanguageSwitchRewritesEveryText) {
         EXPECT_EQ(form.ButtonRandom->text(), QString::fromUtf8(set.button));
         expectWholeInvitation();
     }
+    // A switch to the longer French text while closed is measured at the next opening.
+    form.hide();
+    form.applyLanguage(2);
+    form.show();
+    expectWholeInvitation();
 }
 
 TEST_F(BackChooserTest, EachCellChoosesItsBack) {
