@@ -1,10 +1,10 @@
 // Run: cmake --preset bench && cmake --build --preset bench &&
 //      DISPLAY=:NN QT_QPA_PLATFORM=xcb build/bench/bench/table_bench   (or headless: offscreen)
 #include "CardBack.h"
-#include "CardImage.h"
 #include "GameState.h"
 #include "RandomSource.h"
 #include "Unit1.h"
+#include "table/CardImage.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include <QUrl>
 
 #include "CardDraw.h"
-#include "ShellOpen.h"
+#include "common/ShellOpen.h"
 
 TLabelUrl::TLabelUrl(QWidget* parent)
     : QLabel(parent) {

@@ -2,19 +2,20 @@
 
 #include "CardBack.h"
 #include "CardDraw.h"
-#include "CardImage.h"
-#include "CellCursor.h"
-#include "DeferredPress.h"
-#include "Emblem.h"
-#include "Fonts.h"
 #include "GameState.h"
 #include "SettingsFile.h"
 #include "StatisticsKeeper.h"
-#include "TableCells.h"
 #include "UnitAPropos.h"
 #include "UnitDos.h"
 #include "UnitLoto.h"
 #include "UnitStats.h"
+#include "access/DeferredPress.h"
+#include "access/TableCells.h"
+#include "common/Emblem.h"
+#include "common/ErrorBox.h"
+#include "common/Fonts.h"
+#include "table/CardImage.h"
+#include "table/CellCursor.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -71,6 +72,10 @@ void TForm1::setCompanions(TFormApropos* apropos, TFormDos* dos, TFormLoto* loto
 
 void TForm1::FormCreate() {
     initResources();
+    connect(m_statistics, &StatisticsKeeper::writeFailed, this, [this](const QString& path) {
+        errorbox::show(this, QStringLiteral("Erreur"),
+                       QStringLiteral("Err statistics.ini\n%1").arg(path));
+    });
     cards::cdtInit(CardWidth, CardHeight);
     m_geometry = TableGeometry(CardWidth, CardHeight);
 

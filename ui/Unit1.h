@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "TableGeometry.h"
+#include "table/TableGeometry.h"
 
 namespace vestorine {
 class GameState;

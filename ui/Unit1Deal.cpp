@@ -2,13 +2,13 @@
 
 #include "CardBack.h"
 #include "CardDraw.h"
-#include "CardImage.h"
 #include "GameState.h"
-#include "HeldTimers.h"
 #include "StatisticsKeeper.h"
-#include "TableAccessible.h"
-#include "TableCells.h"
 #include "UnitLoto.h"
+#include "access/GridAccessible.h"
+#include "access/TableCells.h"
+#include "table/CardImage.h"
+#include "table/HeldTimers.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

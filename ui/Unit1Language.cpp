@@ -3,17 +3,20 @@
 #include "GameState.h"
 #include "Settings.h"
 #include "SettingsFile.h"
-#include "ShellOpen.h"
-#include "TableCells.h"
 #include "UnitDos.h"
 #include "UnitLoto.h"
 #include "UnitStats.h"
+#include "access/TableCells.h"
+#include "common/ErrorBox.h"
+#include "common/ShellOpen.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QToolButton>
 #include <QWindow>
+
+#include <cstring>
 
 namespace {
 
@@ -92,11 +95,15 @@ void TForm1::FormActivate() {
         return;
     // Set before reading: the error box of an unreadable file activates this window again.
     ConfigLoaded = true;
-    const settingsfile::LoadResult read = settingsfile::load(m_settingsFolder, this);
+    const settingsfile::LoadResult read = settingsfile::load(m_settingsFolder);
     if (read.status == settingsfile::LoadStatus::Missing)
         ConfigLoaded = false;
-    if (read.status == settingsfile::LoadStatus::Unreadable)
+    if (read.status == settingsfile::LoadStatus::Unreadable) {
         m_settingsAtUnreadable = vestorine::formatSettings(m_game.Language(), m_back);
+        errorbox::show(this, QStringLiteral("Vestorine"),
+                       QStringLiteral("Cannot read the file \"%1\": %2.")
+                           .arg(read.path, QString::fromLocal8Bit(std::strerror(read.error))));
+    }
     if (read.status != settingsfile::LoadStatus::Loaded)
         return;
     if (read.values.language)
@@ -111,5 +118,6 @@ void TForm1::save_configuration() {
     const std::string text = vestorine::formatSettings(m_game.Language(), m_back);
     if (m_settingsAtUnreadable && *m_settingsAtUnreadable == text)
         return;
-    settingsfile::save(m_settingsFolder, text, this);
+    if (!settingsfile::save(m_settingsFolder, text).ok())
+        errorbox::show(this, QStringLiteral("Erreur"), QStringLiteral("Err vestorine.ini"));
 }

@@ -1,10 +1,10 @@
 #include "Unit1.h"
 
-#include "CardImage.h"
 #include "GameState.h"
 #include "StatisticsKeeper.h"
-#include "TableAccessible.h"
-#include "TableCells.h"
+#include "access/GridAccessible.h"
+#include "access/TableCells.h"
+#include "table/CardImage.h"
 
 #include <QLabel>
 #include <QTimer>

@@ -6,9 +6,9 @@
 #include <QStyle>
 
 #include "CardDraw.h"
-#include "Emblem.h"
-#include "Fonts.h"
 #include "LabelUrl.h"
+#include "common/Emblem.h"
+#include "common/Fonts.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 
 #include "CardBack.h"
 #include "CardDraw.h"
-#include "CellCursor.h"
-#include "Fonts.h"
 #include "Messages.h"
-#include "TableAccessible.h"
+#include "access/GridAccessible.h"
+#include "common/Fonts.h"
+#include "table/CellCursor.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <QTimer>
 
 #include "CardDraw.h"
-#include "Fonts.h"
 #include "Messages.h"
 #include "RandomSource.h"
+#include "common/Fonts.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <QVBoxLayout>
 
 #include "CardDraw.h"
-#include "Fonts.h"
 #include "Messages.h"
 #include "StatisticsKeeper.h"
+#include "common/Fonts.h"
 
 namespace {
 

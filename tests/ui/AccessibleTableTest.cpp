@@ -1,7 +1,7 @@
 #include "TableFixture.h"
 
-#include "CellCursor.h"
-#include "TableAccessible.h"
+#include "access/GridAccessible.h"
+#include "table/CellCursor.h"
 
 #include <QAccessible>
 #include <QCoreApplication>

@@ -11,8 +11,8 @@
 #include <QUrl>
 
 #include "LabelUrl.h"
-#include "ShellOpen.h"
 #include "UnitAPropos.h"
+#include "common/ShellOpen.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "TableFixture.h"
 
-#include "CellCursor.h"
+#include "table/CellCursor.h"
 
 namespace {
 

@@ -11,7 +11,8 @@
 #include <QUrl>
 
 #include "SettingsFile.h"
-#include "ShellOpen.h"
+#include "common/ErrorBox.h"
+#include "common/ShellOpen.h"
 
 #include <functional>
 
@@ -200,10 +201,10 @@ struct Program {
 class SettingsTest : public testing::Test {
 protected:
     void SetUp() override {
-        settingsfile::setErrorBox(
+        errorbox::setBox(
             [this](QWidget*, const QString&, const QString& text) { boxes.push_back(text); });
     }
-    void TearDown() override { settingsfile::setErrorBox({}); }
+    void TearDown() override { errorbox::setBox({}); }
 
     void put(const QByteArray& bytes) {
         QFile file(QDir(dir.path()).filePath("vestorine.ini"));

@@ -16,14 +16,14 @@
 
 #include "CardBack.h"
 #include "CardDraw.h"
-#include "CardImage.h"
 #include "GameState.h"
 #include "SeededRandom.h"
-#include "TableGeometry.h"
 #include "Unit1.h"
 #include "UnitAPropos.h"
 #include "UnitDos.h"
 #include "UnitLoto.h"
+#include "table/CardImage.h"
+#include "table/TableGeometry.h"
 
 using namespace vestorine;
 

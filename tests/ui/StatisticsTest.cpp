@@ -6,11 +6,11 @@
 #include <QFile>
 #include <QPushButton>
 
-#include "FileAccess.h"
 #include "StatisticsFile.h"
 #include "StatisticsKeeper.h"
 #include "StatisticsPrint.h"
 #include "UnitStats.h"
+#include "common/ErrorBox.h"
 
 using vestorine::Statistics;
 
@@ -27,10 +27,10 @@ protected:
             questions.push_back(question);
             return confirm;
         });
-        fileaccess::setErrorBox(
+        errorbox::setBox(
             [this](QWidget*, const QString&, const QString& text) { boxes.push_back(text); });
     }
-    ~StatsTest() override { fileaccess::setErrorBox({}); }
+    ~StatsTest() override { errorbox::setBox({}); }
 
     QString folder() const { return statsDir.filePath(QStringLiteral("vestorine")); }
     QString file() const { return statisticsfile::filePath(folder()); }

@@ -2,15 +2,15 @@
 
 #include "CardBack.h"
 #include "CardDraw.h"
-#include "CardImage.h"
 #include "CardPixels.h"
 #include "GameState.h"
 #include "ScriptedRandom.h"
-#include "TableGeometry.h"
 #include "Unit1.h"
 #include "UnitAPropos.h"
 #include "UnitDos.h"
 #include "UnitLoto.h"
+#include "table/CardImage.h"
+#include "table/TableGeometry.h"
 
 #include <QAction>
 #include <QLabel>

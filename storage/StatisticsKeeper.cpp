@@ -1,13 +1,11 @@
 #include "StatisticsKeeper.h"
 
-#include <QWidget>
+#include <cerrno>
 
-#include "FileAccess.h"
 #include "StatisticsFile.h"
 
-StatisticsKeeper::StatisticsKeeper(QWidget* window)
-    : QObject(window)
-    , m_window(window) {}
+StatisticsKeeper::StatisticsKeeper(QObject* parent)
+    : QObject(parent) {}
 
 void StatisticsKeeper::setFolder(const QString& folder) {
     m_folder = folder;
@@ -65,15 +63,15 @@ void StatisticsKeeper::record(bool changed) {
 }
 
 void StatisticsKeeper::save() {
-    const bool ok = !m_stuck && statisticsfile::save(m_folder, m_tracker.counts());
-    if (ok) {
+    const fileaccess::WriteResult written =
+        m_stuck ? fileaccess::WriteResult{EEXIST, {}}
+                : statisticsfile::save(m_folder, m_tracker.counts());
+    if (written.ok()) {
         m_failing = false;
         return;
     }
     if (m_failing)
         return;
     m_failing = true;
-    fileaccess::showError(
-        m_window, QStringLiteral("Erreur"),
-        QStringLiteral("Err statistics.ini\n%1").arg(statisticsfile::filePath(m_folder)));
+    emit writeFailed(statisticsfile::filePath(m_folder), written.error);
 }

@@ -5,16 +5,13 @@
 
 #include "Statistics.h"
 
-class QWidget;
-
 // Keeps the counts of the games and writes them when a game starts, at every verdict and every
 // abandonment, so a crash loses nothing already counted. The main window tells it what the game
 // reported; the file is read at the first need, not at start.
 class StatisticsKeeper : public QObject {
     Q_OBJECT
 public:
-    // window: the parent of the error box.
-    explicit StatisticsKeeper(QWidget* window);
+    explicit StatisticsKeeper(QObject* parent = nullptr);
 
     // For tests: where statistics.ini lives; the next need reads it there.
     void setFolder(const QString& folder);
@@ -30,18 +27,18 @@ public:
 
 signals:
     void changed();
+    // The first write of a run of failed ones: a full disk would otherwise interrupt every game.
+    void writeFailed(const QString& path, int error);
 
 private:
     void ensureLoaded();
     void record(bool changed);
     void save();
 
-    QWidget* m_window;
     QString m_folder;
     vestorine::StatisticsTracker m_tracker;
     bool m_loaded = false;
     // A damaged file that could not be set aside is never written over.
     bool m_stuck = false;
-    // One box per run of failed writes: a full disk would otherwise interrupt every game.
     bool m_failing = false;
 };

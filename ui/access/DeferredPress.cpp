@@ -1,4 +1,4 @@
-#include "DeferredPress.h"
+#include "access/DeferredPress.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>

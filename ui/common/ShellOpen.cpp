@@ -1,4 +1,4 @@
-#include "ShellOpen.h"
+#include "common/ShellOpen.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,4 +1,4 @@
-#include "Emblem.h"
+#include "common/Emblem.h"
 
 #include <QWidget>
 

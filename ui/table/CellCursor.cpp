@@ -1,4 +1,4 @@
-#include "CellCursor.h"
+#include "table/CellCursor.h"
 
 #include <algorithm>
 

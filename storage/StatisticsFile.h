@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "FileAccess.h"
 #include "Statistics.h"
 
 // statistics.ini in the user's data folder, replaced whole through statistics.in_ beside it.
@@ -31,6 +32,6 @@ struct LoadResult {
 };
 
 LoadResult load(const QString& folder);
-bool save(const QString& folder, const vestorine::Statistics& counts);
+fileaccess::WriteResult save(const QString& folder, const vestorine::Statistics& counts);
 
 } // namespace statisticsfile

@@ -1,4 +1,4 @@
-#include "CardImage.h"
+#include "table/CardImage.h"
 
 #include "CardDraw.h"
 

@@ -5,10 +5,8 @@
 
 #include <QString>
 
-class QWidget;
-
-// The small files of the program: read without blocking, replaced whole and atomically, and the
-// one error box both the settings and the statistics show when a write fails.
+// The small files of the program: read without blocking and replaced whole and atomically. Every
+// call reports what happened as a value; the windows decide what to tell the player.
 namespace fileaccess {
 
 enum class ReadStatus { Missing, Read, Failed };
@@ -22,18 +20,19 @@ struct ReadResult {
 // A pipe or a device in the file's place is a failure, never a wait.
 ReadResult readStart(const QString& path, qint64 maxBytes);
 
+// The outcome of a write: done, or the errno of the step that failed.
+struct WriteResult {
+    int error = 0;
+    QString path; // the file that was to be written
+    bool ok() const { return error == 0; }
+};
+
 enum class Access { ReadOnly, Writable };
 
 // Writes text to tempName in folder (made when missing), flushes it to disk and renames it over
 // name. On any failure the old file stays as it was and the temporary file is removed.
-bool replaceFile(const QString& folder, const char* name, const char* tempName,
-                 const std::string& text, Access access);
-
-// Shows a modal error box; replaceable so that tests see the box without blocking.
-using ErrorBox = std::function<void(QWidget* parent, const QString& title, const QString& text)>;
-// An empty function brings back the real box.
-void setErrorBox(ErrorBox box);
-void showError(QWidget* parent, const QString& title, const QString& text);
+WriteResult replaceFile(const QString& folder, const char* name, const char* tempName,
+                        const std::string& text, Access access);
 
 // For tests: runs between writing the temporary file and renaming it into place.
 void setBeforeRename(std::function<void()> hook);

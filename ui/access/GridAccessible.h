@@ -12,12 +12,12 @@ class QWidget;
 // painted there; the status line says its current message and announces each new one. The
 // interfaces are made only when an assistive tool asks, by a factory that finds the objects
 // below as children of the controls they describe.
-namespace tableaccessible {
+namespace gridaccessible {
 
 // Installs the factory, once however often it is called; the objects below call it.
 void install();
 
-} // namespace tableaccessible
+} // namespace gridaccessible
 
 // A grid picture's cells in words. Lives as a child of the control showing the grid; the window
 // tells it where the cursor is and it tells the bridge what changed.

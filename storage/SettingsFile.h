@@ -8,8 +8,6 @@
 #include "FileAccess.h"
 #include "Settings.h"
 
-class QWidget;
-
 // The settings file on disk: one vestorine.ini in the user's configuration folder, replaced
 // whole through vestorine.in_ beside it.
 namespace settingsfile {
@@ -27,21 +25,18 @@ enum class LoadStatus { Missing, Loaded, Unreadable };
 struct LoadResult {
     LoadStatus status = LoadStatus::Missing;
     vestorine::SettingsRead values;
+    QString path;  // the file read
+    int error = 0; // Unreadable: the errno of the failure
 };
 
-// Reads the file in folder. A file that exists but cannot be read is reported in one error box
-// and nothing of it is applied.
-LoadResult load(const QString& folder, QWidget* parent);
+QString filePath(const QString& folder);
+
+// Reads the file in folder. Of a file that exists but cannot be read nothing is applied.
+LoadResult load(const QString& folder);
 
 // Writes text to the temporary file, flushes it to disk and renames it over the settings file.
-// On any failure the old file stays as it was, the temporary file is removed and the error box
-// "Err vestorine.ini" is shown once.
-bool save(const QString& folder, const std::string& text, QWidget* parent);
-
-// The error box of every file the program writes; replaceable so that tests see the box without
-// blocking. An empty function brings back the real box.
-using ErrorBox = fileaccess::ErrorBox;
-void setErrorBox(ErrorBox box);
+// On any failure the old file stays as it was and the temporary file is removed.
+fileaccess::WriteResult save(const QString& folder, const std::string& text);
 
 // For tests: runs between writing the temporary file and renaming it into place.
 void setBeforeRename(std::function<void()> hook);

@@ -1,4 +1,4 @@
-#include "HeldTimers.h"
+#include "table/HeldTimers.h"
 
 #include <QCoreApplication>
 #include <QTimer>

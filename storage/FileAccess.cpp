@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QMessageBox>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,11 +12,6 @@
 namespace fileaccess {
 
 namespace {
-
-ErrorBox& currentBox() {
-    static ErrorBox box;
-    return box;
-}
 
 std::function<void()>& beforeRename() {
     static std::function<void()> hook;
@@ -93,8 +87,8 @@ ReadResult readStart(const QString& path, qint64 maxBytes) {
     return result;
 }
 
-bool replaceFile(const QString& folder, const char* name, const char* tempName,
-                 const std::string& text, Access access) {
+WriteResult replaceFile(const QString& folder, const char* name, const char* tempName,
+                        const std::string& text, Access access) {
     const QDir dirPath(folder);
     const QByteArray temp = QFile::encodeName(dirPath.filePath(QString::fromLatin1(tempName)));
     const QByteArray target = QFile::encodeName(dirPath.filePath(QString::fromLatin1(name)));
@@ -107,6 +101,7 @@ bool replaceFile(const QString& folder, const char* name, const char* tempName,
     if (ok && beforeRename())
         beforeRename()();
     ok = ok && ::rename(temp.constData(), target.constData()) == 0;
+    const int error = ok ? 0 : (errno != 0 ? errno : EIO);
     if (dir >= 0) {
         if (ok)
             ::fsync(dir); // makes the rename itself durable
@@ -114,20 +109,7 @@ bool replaceFile(const QString& folder, const char* name, const char* tempName,
             ::unlinkat(dir, tempName, 0);
         ::close(dir);
     }
-    return ok;
-}
-
-void setErrorBox(ErrorBox box) {
-    currentBox() = std::move(box);
-}
-
-void showError(QWidget* parent, const QString& title, const QString& text) {
-    if (const ErrorBox& box = currentBox()) {
-        box(parent, title, text);
-        return;
-    }
-    QMessageBox message(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
-    message.exec();
+    return {error, QFile::decodeName(target)};
 }
 
 void setBeforeRename(std::function<void()> hook) {

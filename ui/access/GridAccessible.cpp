@@ -1,4 +1,4 @@
-#include "TableAccessible.h"
+#include "access/GridAccessible.h"
 
 #include <vector>
 
@@ -268,7 +268,7 @@ QAccessibleInterface* cellInterface(QWidget* grid, int row, int col) {
 
 } // namespace
 
-void tableaccessible::install() {
+void gridaccessible::install() {
     QAccessible::installFactory(factory);
 }
 
@@ -277,7 +277,7 @@ GridCells::GridCells(QWidget* grid, int rows, int columns)
     , m_grid(grid)
     , m_rows(rows)
     , m_columns(columns) {
-    tableaccessible::install();
+    gridaccessible::install();
     grid->installEventFilter(this);
 }
 
@@ -315,7 +315,7 @@ bool GridCells::eventFilter(QObject* watched, QEvent* event) {
 StatusAnnouncer::StatusAnnouncer(QLabel* status)
     : QObject(status)
     , m_status(status) {
-    tableaccessible::install();
+    gridaccessible::install();
 }
 
 void StatusAnnouncer::setMessage(const QString& message) {

@@ -35,7 +35,7 @@ LoadResult load(const QString& folder) {
     return {moved ? LoadStatus::SetAside : LoadStatus::Stuck, {}};
 }
 
-bool save(const QString& folder, const vestorine::Statistics& counts) {
+fileaccess::WriteResult save(const QString& folder, const vestorine::Statistics& counts) {
     return fileaccess::replaceFile(folder, FileName, TempName, vestorine::formatStatistics(counts),
                                    fileaccess::Access::Writable);
 }

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "Cards.h"
-#include "TableAccessible.h"
-#include "TableGeometry.h"
+#include "access/GridAccessible.h"
+#include "table/TableGeometry.h"
 
 namespace vestorine {
 class GameState;

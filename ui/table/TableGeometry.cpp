@@ -1,4 +1,4 @@
-#include "TableGeometry.h"
+#include "table/TableGeometry.h"
 
 #include "Cards.h"
 

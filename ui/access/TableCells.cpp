@@ -1,4 +1,4 @@
-#include "TableCells.h"
+#include "access/TableCells.h"
 
 #include "CardNames.h"
 #include "GameState.h"

@@ -1,0 +1,29 @@
+#include "common/ErrorBox.h"
+
+#include <QMessageBox>
+
+namespace errorbox {
+
+namespace {
+
+Box& currentBox() {
+    static Box box;
+    return box;
+}
+
+} // namespace
+
+void setBox(Box box) {
+    currentBox() = std::move(box);
+}
+
+void show(QWidget* parent, const QString& title, const QString& text) {
+    if (const Box& box = currentBox()) {
+        box(parent, title, text);
+        return;
+    }
+    QMessageBox message(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
+    message.exec();
+}
+
+} // namespace errorbox
