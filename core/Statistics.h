@@ -22,6 +22,10 @@ struct Statistics {
 
 enum class WinKind { ByChain, AtReveal };
 
+// One thing that happened to the counts. The game reports them; the statistics apply them one at
+// a time.
+enum class StatisticsEvent { GameStarted, WonByChain, WonAtReveal, Lost, Abandoned, Reset };
+
 // Turns what happened to one game into counts. A game counts once its first card is up and ends
 // once: won, lost, or abandoned when a new deal or the end of the program cuts it short. Every
 // event answers whether the counts changed, so the caller writes them only then.

@@ -28,34 +28,52 @@ void StatisticsKeeper::ensureLoaded() {
     m_tracker.setCounts(read.counts);
 }
 
+void StatisticsKeeper::record(vestorine::StatisticsEvent event) {
+    using vestorine::StatisticsEvent;
+    switch (event) {
+    case StatisticsEvent::GameStarted:
+        return gameStarted();
+    case StatisticsEvent::WonByChain:
+        return won(vestorine::WinKind::ByChain);
+    case StatisticsEvent::WonAtReveal:
+        return won(vestorine::WinKind::AtReveal);
+    case StatisticsEvent::Lost:
+        return lost();
+    case StatisticsEvent::Abandoned:
+        return abandoned();
+    case StatisticsEvent::Reset:
+        return reset();
+    }
+}
+
 void StatisticsKeeper::gameStarted() {
     ensureLoaded();
     // Written at once too: a game counts from its first card, even if the program dies in it.
-    record(m_tracker.gameStarted());
+    store(m_tracker.gameStarted());
 }
 
 void StatisticsKeeper::won(vestorine::WinKind kind) {
     ensureLoaded();
-    record(m_tracker.won(kind));
+    store(m_tracker.won(kind));
 }
 
 void StatisticsKeeper::lost() {
     ensureLoaded();
-    record(m_tracker.lost());
+    store(m_tracker.lost());
 }
 
 void StatisticsKeeper::abandoned() {
     ensureLoaded();
-    record(m_tracker.abandoned());
+    store(m_tracker.abandoned());
 }
 
 void StatisticsKeeper::reset() {
     ensureLoaded();
     m_tracker.reset();
-    record(true);
+    store(true);
 }
 
-void StatisticsKeeper::record(bool changed) {
+void StatisticsKeeper::store(bool changed) {
     if (!changed)
         return;
     save();

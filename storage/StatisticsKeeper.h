@@ -18,6 +18,10 @@ public:
 
     const vestorine::Statistics& counts();
 
+    // Applies one event of the game in progress (or a reset) and writes the counts if it changed
+    // them.
+    void record(vestorine::StatisticsEvent event);
+
     void gameStarted();
     void won(vestorine::WinKind kind);
     void lost();
@@ -32,7 +36,7 @@ signals:
 
 private:
     void ensureLoaded();
-    void record(bool changed);
+    void store(bool changed);
     void save();
 
     QString m_folder;
