@@ -10,6 +10,7 @@
 #include "UnitLoto.h"
 #include "UnitStats.h"
 #include "access/DeferredPress.h"
+#include "access/StatusAnnouncer.h"
 #include "access/TableCells.h"
 #include "common/Emblem.h"
 #include "common/ErrorBox.h"

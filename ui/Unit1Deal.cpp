@@ -5,7 +5,7 @@
 #include "GameState.h"
 #include "StatisticsKeeper.h"
 #include "UnitLoto.h"
-#include "access/GridAccessible.h"
+#include "access/StatusAnnouncer.h"
 #include "access/TableCells.h"
 #include "table/CardImage.h"
 #include "table/HeldTimers.h"

@@ -2,7 +2,7 @@
 
 #include "GameState.h"
 #include "StatisticsKeeper.h"
-#include "access/GridAccessible.h"
+#include "access/StatusAnnouncer.h"
 #include "access/TableCells.h"
 #include "table/CardImage.h"
 

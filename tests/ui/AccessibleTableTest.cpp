@@ -1,6 +1,7 @@
 #include "TableFixture.h"
 
 #include "access/GridAccessible.h"
+#include "access/StatusAnnouncer.h"
 #include "table/CellCursor.h"
 
 #include <QAccessible>

@@ -1,82 +1,16 @@
 #include "access/GridAccessible.h"
 
-#include <vector>
+#include "access/AccessibleChildren.h"
 
 #include <QAccessibleWidget>
-#include <QLabel>
-#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 
 namespace {
 
-void notify(QAccessibleInterface* iface, QAccessible::Event type) {
-    if (!iface)
-        return;
-    QAccessibleEvent event(iface, type);
-    QAccessible::updateAccessibility(&event);
-}
-
-// A child interface without an object of its own: a cell, or the status line's notification.
-class ChildInterface : public QAccessibleInterface {
-public:
-    explicit ChildInterface(QWidget* owner)
-        : m_owner(owner) {}
-
-    bool isValid() const override { return !m_owner.isNull(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        return m_owner ? m_owner->window()->windowHandle() : nullptr;
-    }
-    QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(m_owner.data());
-    }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    void setText(QAccessible::Text, const QString&) override {}
-
-protected:
-    QWidget* owner() const { return m_owner.data(); }
-    QAccessible::State shownState() const {
-        QAccessible::State state;
-        state.invisible = !m_owner || !m_owner->isVisible();
-        return state;
-    }
-
-private:
-    QPointer<QWidget> m_owner;
-};
-
-// Children made on first demand and kept until their parent goes, as Qt's item views do.
-class ChildList {
-public:
-    ~ChildList() {
-        for (QAccessible::Id id : m_ids)
-            if (id)
-                QAccessible::deleteAccessibleInterface(id);
-    }
-    template <class Make> QAccessibleInterface* at(int index, int count, Make make) {
-        if (index < 0 || index >= count)
-            return nullptr;
-        if (m_ids.size() < std::size_t(count))
-            m_ids.resize(std::size_t(count), 0);
-        QAccessible::Id& id = m_ids[std::size_t(index)];
-        if (!id)
-            id = QAccessible::registerAccessibleInterface(make());
-        return QAccessible::accessibleInterface(id);
-    }
-    int indexOf(const QAccessibleInterface* child) const {
-        for (std::size_t i = 0; i < m_ids.size(); ++i)
-            if (m_ids[i] && QAccessible::accessibleInterface(m_ids[i]) == child)
-                return int(i);
-        return -1;
-    }
-
-private:
-    std::vector<QAccessible::Id> m_ids;
-};
+using accessible::ChildInterface;
+using accessible::ChildList;
+using accessible::notify;
 
 class CellInterface : public ChildInterface, public QAccessibleTableCellInterface {
 public:
@@ -197,63 +131,12 @@ private:
     mutable ChildList m_children;
 };
 
-// What the status line announced last: a screen reader speaks a notification when it shows.
-class NoteInterface : public ChildInterface {
-public:
-    NoteInterface(QWidget* status, StatusAnnouncer* announcer)
-        : ChildInterface(status)
-        , m_announcer(announcer) {}
-
-    QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name && m_announcer ? m_announcer->announcement() : QString();
-    }
-    QRect rect() const override { return parent() ? parent()->rect() : QRect(); }
-    QAccessible::Role role() const override { return QAccessible::Notification; }
-    QAccessible::State state() const override { return shownState(); }
-
-private:
-    QPointer<StatusAnnouncer> m_announcer;
-};
-
-// The status line: named by its current message, whatever the blink shows.
-class StatusInterface : public QAccessibleWidget {
-public:
-    StatusInterface(QLabel* status, StatusAnnouncer* announcer)
-        : QAccessibleWidget(status, QAccessible::StatusBar)
-        , m_announcer(announcer) {}
-
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name && m_announcer)
-            return m_announcer->message();
-        return QAccessibleWidget::text(t);
-    }
-    int childCount() const override { return 1; }
-    QAccessibleInterface* child(int index) const override {
-        QWidget* status = widget();
-        StatusAnnouncer* announcer = m_announcer.data();
-        return m_note.at(index, 1,
-                         [status, announcer] { return new NoteInterface(status, announcer); });
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override {
-        return m_note.indexOf(child);
-    }
-
-private:
-    QPointer<StatusAnnouncer> m_announcer;
-    mutable ChildList m_note;
-};
-
 QAccessibleInterface* factory(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
     if (auto* cells = widget->findChild<GridCells*>(QString(), Qt::FindDirectChildrenOnly))
         return new GridInterface(widget, cells);
-    auto* label = qobject_cast<QLabel*>(widget);
-    if (!label)
-        return nullptr;
-    if (auto* announcer = label->findChild<StatusAnnouncer*>(QString(), Qt::FindDirectChildrenOnly))
-        return new StatusInterface(label, announcer);
     return nullptr;
 }
 
@@ -310,56 +193,4 @@ bool GridCells::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_grid && event->type() == QEvent::FocusIn && QAccessible::isActive())
         QMetaObject::invokeMethod(this, &GridCells::focusCursorCell, Qt::QueuedConnection);
     return QObject::eventFilter(watched, event);
-}
-
-StatusAnnouncer::StatusAnnouncer(QLabel* status)
-    : QObject(status)
-    , m_status(status) {
-    gridaccessible::install();
-}
-
-void StatusAnnouncer::setMessage(const QString& message) {
-    if (message == m_message)
-        return;
-    m_message = message;
-    // A name of its own keeps the blink, which only changes the text, away from the bridge.
-    m_status->setAccessibleName(message);
-    // The last message of the turn is the one said; the blank is never said.
-    m_pendingMessage = message;
-    if (!message.isEmpty())
-        queue();
-}
-
-void StatusAnnouncer::addDetail(const QString& text) {
-    m_pendingDetails << text;
-    queue();
-}
-
-void StatusAnnouncer::queue() {
-    // One announcement for one turn of the event loop: a screen reader cuts a message short
-    // when the next one arrives.
-    if (m_queued)
-        return;
-    m_queued = true;
-    QMetaObject::invokeMethod(this, &StatusAnnouncer::flush, Qt::QueuedConnection);
-}
-
-void StatusAnnouncer::flush() {
-    m_queued = false;
-    QStringList parts = m_pendingDetails;
-    if (!m_pendingMessage.isEmpty())
-        parts << m_pendingMessage;
-    m_pendingDetails.clear();
-    m_pendingMessage.clear();
-    if (parts.isEmpty())
-        return;
-    m_announcement = parts.join(QStringLiteral(". "));
-    ++m_count;
-    if (!QAccessible::isActive())
-        return;
-    // Tools keep the names they read: the new words first, then the showing.
-    if (QAccessibleInterface* status = QAccessible::queryAccessibleInterface(m_status)) {
-        notify(status->child(0), QAccessible::NameChanged);
-        notify(status->child(0), QAccessible::ObjectShow);
-    }
 }

@@ -4,14 +4,12 @@
 #include <QRect>
 #include <QString>
 
-class QLabel;
 class QWidget;
 
-// What a screen reader learns of the windows, through Qt's accessibility bridge. A grid picture
-// is exposed as a table of cells, one child interface per cell, named from what the window last
-// painted there; the status line says its current message and announces each new one. The
-// interfaces are made only when an assistive tool asks, by a factory that finds the objects
-// below as children of the controls they describe.
+// A grid picture as a screen reader learns it, through Qt's accessibility bridge: a table of
+// cells, one child interface per cell, named from what the window last painted there. Used by
+// the table's grid and the back chooser's. The interfaces are made only when an assistive tool
+// asks, by a factory that finds the GridCells object as a child of the control it describes.
 namespace gridaccessible {
 
 // Installs the factory, once however often it is called; the objects below call it.
@@ -56,35 +54,4 @@ private:
     int m_columns;
     int m_cursorRow = 1;
     int m_cursorCol = 1;
-};
-
-// The status line's voice. Its accessible name is the current message, steady while the line
-// blinks; each new message other than the blank one is announced through a notification child,
-// together with whatever else changed in the same turn (the cell acted on, the talon).
-class StatusAnnouncer : public QObject {
-    Q_OBJECT
-public:
-    explicit StatusAnnouncer(QLabel* status);
-
-    // The status line shows `message` now (the blink's blank does not come here).
-    void setMessage(const QString& message);
-    // Said first in the next announcement.
-    void addDetail(const QString& text);
-
-    QString message() const { return m_message; }
-    // The words of the latest announcement.
-    QString announcement() const { return m_announcement; }
-    int announcementCount() const { return m_count; }
-
-private:
-    void queue();
-    void flush();
-
-    QLabel* m_status;
-    QString m_message;
-    QString m_announcement;
-    QStringList m_pendingDetails;
-    QString m_pendingMessage;
-    bool m_queued = false;
-    int m_count = 0;
 };
