@@ -15,6 +15,8 @@
 #include "common/Emblem.h"
 #include "common/ErrorBox.h"
 #include "common/Fonts.h"
+#include "common/SmallWindow.h"
+#include "common/WindowTexts.h"
 #include "table/CardImage.h"
 #include "table/CellCursor.h"
 
@@ -36,11 +38,6 @@ namespace {
 
 constexpr quint32 LegendColour = 0x800000; // navy
 constexpr int BlinkPeriodMs = 200;
-
-// The blanks put each rank under its column with cards 71 pixels wide.
-const char* const LegendText =
-    "          A                 K                 Q                  J                  10        "
-    "          9                  8                 7   ";
 
 void setTextColour(QWidget* widget, quint32 colour) {
     QPalette palette = widget->palette();
@@ -74,13 +71,13 @@ void TForm1::setCompanions(TFormApropos* apropos, TFormDos* dos, TFormLoto* loto
 void TForm1::FormCreate() {
     initResources();
     connect(m_statistics, &StatisticsKeeper::writeFailed, this, [this](const QString& path) {
-        errorbox::show(this, QStringLiteral("Erreur"),
-                       QStringLiteral("Err statistics.ini\n%1").arg(path));
+        errorbox::show(this, texts::text(texts::errors().title),
+                       texts::text(texts::errors().statisticsNotWritten).arg(path));
     });
     cards::cdtInit(CardWidth, CardHeight);
     m_geometry = TableGeometry(CardWidth, CardHeight);
 
-    setWindowTitle(QStringLiteral("VESTORINE"));
+    setWindowTitle(texts::text(texts::mainAtStart().title));
     setWindowIcon(emblem());
     // A fixed table: no maximise button, and the layout ignores later resizing.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -105,56 +102,10 @@ void TForm1::createControls() {
     table->setPalette(palette);
     table->setAutoFillBackground(true);
     setCentralWidget(table);
-
-    ImageTalon = new CardImage(table);
-    ImageTalon->setObjectName(QStringLiteral("ImageTalon"));
-    ImageTalon->move(m_geometry.talonHome().topLeft());
-    ImageTalon->setPictureSize(m_geometry.talonHome().size(), cards::toQColor(TableColour));
-
-    ImageJeu = new CardImage(table);
-    ImageJeu->setObjectName(QStringLiteral("ImageJeu"));
-    ImageJeu->move(m_geometry.gridRect().topLeft());
-    ImageJeu->setPictureSize(m_geometry.gridRect().size(), cards::toQColor(TableColour));
-
-    m_cells = new TableCells(ImageJeu, ImageTalon, m_game, m_geometry);
-    m_cursor = new CellCursor(ImageJeu, vestorine::RowCount, vestorine::ColumnCount,
-                              [this](int row, int col) { return m_geometry.cellRect(row, col); });
-    connect(m_cursor, &CellCursor::activated, this, &TForm1::cellKeyed);
-    connect(m_cursor, &CellCursor::moved, m_cells, &TableCells::setCursor);
+    createPictures(table);
     m_cursor->hideOnPress(table);
-    m_cursor->hideOnPress(ImageTalon);
-    // The grid takes the keys from the start; nothing else on the table takes the focus.
-    ImageJeu->setFocus();
-
-    LabelCartes = new QLabel(QString::fromLatin1(LegendText), table);
-    LabelCartes->setObjectName(QStringLiteral("LabelCartes"));
-    LabelCartes->setTextFormat(Qt::PlainText);
-    LabelCartes->setGeometry(QRect(m_geometry.legendPos(), QSize(627, 19)));
-    LabelCartes->setFont(fonts::make(fonts::Family::TimesNewRoman, 16));
-    setTextColour(LabelCartes, LegendColour);
-    LabelCartes->hide();
-
-    LabelInfo = new QLabel(table);
-    LabelInfo->setObjectName(QStringLiteral("LabelInfo"));
-    LabelInfo->setTextFormat(Qt::PlainText);
-    LabelInfo->setGeometry(176, 64, 401, 49);
-    LabelInfo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    // The longest French invitation needs a second line at 14 points.
-    LabelInfo->setWordWrap(true);
-    LabelInfo->setFont(fonts::make(fonts::Family::TimesNewRoman, 19, true, true));
-    setTextColour(LabelInfo, StatusColour);
-    m_announcer = new StatusAnnouncer(LabelInfo);
-
-    SpeedButtonDeal = new QToolButton(table);
-    SpeedButtonDeal->setObjectName(QStringLiteral("SpeedButtonDeal"));
-    SpeedButtonDeal->setGeometry(352, 8, 37, 40);
-    SpeedButtonDeal->setIcon(windowIcon());
-    SpeedButtonDeal->setIconSize(QSize(32, 32));
-    SpeedButtonDeal->setFocusPolicy(Qt::NoFocus);
-    deferredpress::install(SpeedButtonDeal);
-    SpeedButtonDeal->setAccessibleName(QStringLiteral("Distribuer"));
-    connect(SpeedButtonDeal, &QToolButton::clicked, this,
-            [this] { outsideDeal([this] { SpeedButtonDealClick(); }); });
+    createLabels(table);
+    createDealButton(table);
 
     TimerBlinking = new QTimer(this);
     TimerBlinking->setObjectName(QStringLiteral("TimerBlinking"));
@@ -173,36 +124,89 @@ void TForm1::createControls() {
             [this](Qt::MouseButton b, QPoint p) { ImageTalonMouseUp(b, p.x(), p.y()); });
 }
 
+// The talon, the grid with its cursor and their names for a screen reader.
+void TForm1::createPictures(QWidget* table) {
+    ImageTalon = new CardImage(table);
+    ImageTalon->setObjectName(QStringLiteral("ImageTalon"));
+    ImageTalon->move(m_geometry.talonHome().topLeft());
+    ImageTalon->setPictureSize(m_geometry.talonHome().size(), cards::toQColor(TableColour));
+
+    ImageJeu = new CardImage(table);
+    ImageJeu->setObjectName(QStringLiteral("ImageJeu"));
+    ImageJeu->move(m_geometry.gridRect().topLeft());
+    ImageJeu->setPictureSize(m_geometry.gridRect().size(), cards::toQColor(TableColour));
+
+    m_cells = new TableCells(ImageJeu, ImageTalon, m_game, m_geometry);
+    m_cursor = new CellCursor(ImageJeu, vestorine::RowCount, vestorine::ColumnCount,
+                              [this](int row, int col) { return m_geometry.cellRect(row, col); });
+    connect(m_cursor, &CellCursor::activated, this, &TForm1::cellKeyed);
+    connect(m_cursor, &CellCursor::moved, m_cells, &TableCells::setCursor);
+    m_cursor->hideOnPress(ImageTalon);
+    // The grid takes the keys from the start; nothing else on the table takes the focus.
+    ImageJeu->setFocus();
+}
+
+// The rank legend and the status line with its voice.
+void TForm1::createLabels(QWidget* table) {
+    LabelCartes = new QLabel(texts::text(texts::mainAtStart().legend), table);
+    LabelCartes->setObjectName(QStringLiteral("LabelCartes"));
+    LabelCartes->setTextFormat(Qt::PlainText);
+    LabelCartes->setGeometry(QRect(m_geometry.legendPos(), QSize(627, 19)));
+    LabelCartes->setFont(fonts::make(fonts::Family::TimesNewRoman, 16));
+    setTextColour(LabelCartes, LegendColour);
+    LabelCartes->hide();
+
+    LabelInfo = new QLabel(table);
+    LabelInfo->setObjectName(QStringLiteral("LabelInfo"));
+    LabelInfo->setTextFormat(Qt::PlainText);
+    LabelInfo->setGeometry(176, 64, 401, 49);
+    LabelInfo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // The longest French invitation needs a second line at 14 points.
+    LabelInfo->setWordWrap(true);
+    LabelInfo->setFont(fonts::make(fonts::Family::TimesNewRoman, 19, true, true));
+    setTextColour(LabelInfo, StatusColour);
+    m_announcer = new StatusAnnouncer(LabelInfo);
+}
+
+void TForm1::createDealButton(QWidget* table) {
+    SpeedButtonDeal = new QToolButton(table);
+    SpeedButtonDeal->setObjectName(QStringLiteral("SpeedButtonDeal"));
+    SpeedButtonDeal->setGeometry(352, 8, 37, 40);
+    SpeedButtonDeal->setIcon(windowIcon());
+    SpeedButtonDeal->setIconSize(QSize(32, 32));
+    SpeedButtonDeal->setFocusPolicy(Qt::NoFocus);
+    deferredpress::install(SpeedButtonDeal);
+    SpeedButtonDeal->setAccessibleName(texts::text(texts::mainAtStart().dealButton));
+    connect(SpeedButtonDeal, &QToolButton::clicked, this,
+            [this] { outsideDeal([this] { SpeedButtonDealClick(); }); });
+}
+
 void TForm1::createMenu() {
-    auto item = [this](QWidget* parent, const char* name, const QString& text,
+    auto item = [this](QWidget* parent, const char* name, const char* text,
                        void (TForm1::*handler)()) {
-        auto* action = new QAction(text, parent);
+        auto* action = new QAction(texts::text(text), parent);
         action->setObjectName(QString::fromLatin1(name));
         parent->addAction(action);
         connect(action, &QAction::triggered, this,
                 [this, handler] { outsideDeal([this, handler] { (this->*handler)(); }); });
         return action;
     };
-    auto menu = [this](const char* name, const QString& title) {
-        QMenu* submenu = menuBar()->addMenu(title);
+    auto menu = [this](const char* name, const char* title) {
+        QMenu* submenu = menuBar()->addMenu(texts::text(title));
         submenu->setObjectName(QString::fromLatin1(name));
         return submenu;
     };
-    MenuFile = menu("MenuFile", QStringLiteral("Fichier"));
-    MenuDeal32 =
-        item(MenuFile, "MenuDeal32", QStringLiteral("Nouvelle partie"), &TForm1::MenuDeal32Click);
+    const texts::MainStartTexts& words = texts::mainAtStart();
+    MenuFile = menu("MenuFile", words.file);
+    MenuDeal32 = item(MenuFile, "MenuDeal32", words.deal, &TForm1::MenuDeal32Click);
     MenuDeal32->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2)});
-    MenuStats =
-        item(MenuFile, "MenuStats", QStringLiteral("Statistiques"), &TForm1::MenuStatsClick);
-    Menuquitter =
-        item(MenuFile, "Menuquitter", QStringLiteral("Quitter"), &TForm1::MenuquitterClick);
-    MenuDos = item(menuBar(), "MenuDos", QStringLiteral("Dos des cartes"), &TForm1::MenuDosClick);
+    MenuStats = item(MenuFile, "MenuStats", words.stats, &TForm1::MenuStatsClick);
+    Menuquitter = item(MenuFile, "Menuquitter", words.quit, &TForm1::MenuquitterClick);
+    MenuDos = item(menuBar(), "MenuDos", words.dos, &TForm1::MenuDosClick);
 
-    MenuLangue = menu("MenuLangue", QStringLiteral("Langue"));
-    MenuEnglish =
-        item(MenuLangue, "MenuEnglish", QStringLiteral("English"), &TForm1::MenuEnglishClick);
-    MenuFrancais =
-        item(MenuLangue, "MenuFrancais", QStringLiteral("Français"), &TForm1::MenuFrancaisClick);
+    MenuLangue = menu("MenuLangue", words.langue);
+    MenuEnglish = item(MenuLangue, "MenuEnglish", words.english, &TForm1::MenuEnglishClick);
+    MenuFrancais = item(MenuLangue, "MenuFrancais", words.french, &TForm1::MenuFrancaisClick);
     auto* languages = new QActionGroup(this);
     for (QAction* action : {MenuEnglish, MenuFrancais}) {
         action->setCheckable(true);
@@ -210,14 +214,12 @@ void TForm1::createMenu() {
     }
     MenuFrancais->setChecked(true);
 
-    MenuInfo = menu("MenuInfo", QStringLiteral("?"));
-    menulisezmoi =
-        item(MenuInfo, "menulisezmoi", QStringLiteral("lisezmoi"), &TForm1::menulisezmoiClick);
-    MenuApropos =
-        item(MenuInfo, "MenuApropos", QStringLiteral("A propos de ..."), &TForm1::MenuAproposClick);
+    MenuInfo = menu("MenuInfo", words.info);
+    menulisezmoi = item(MenuInfo, "menulisezmoi", words.readme, &TForm1::menulisezmoiClick);
+    MenuApropos = item(MenuInfo, "MenuApropos", words.apropos, &TForm1::MenuAproposClick);
 
     // In no menu, yet its shortcut works from every window of the program.
-    Menuloto = item(this, "Menuloto", QStringLiteral("loto (caché)"), &TForm1::MenulotoClick);
+    Menuloto = item(this, "Menuloto", words.loto, &TForm1::MenulotoClick);
     Menuloto->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_L));
     Menuloto->setShortcutContext(Qt::ApplicationShortcut);
 }
@@ -237,11 +239,8 @@ void TForm1::MenuStatsClick() {
 }
 
 void TForm1::MenuAproposClick() {
-    if (!m_apropos)
-        return;
-    m_apropos->show();
-    m_apropos->raise();
-    m_apropos->activateWindow();
+    if (m_apropos)
+        smallwindow::showOrRaise(m_apropos);
 }
 
 void TForm1::MenulotoClick() {

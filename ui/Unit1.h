@@ -60,6 +60,9 @@ private:
     // Creation (Unit1.cpp).
     void FormCreate();
     void createControls();
+    void createPictures(QWidget* table);
+    void createLabels(QWidget* table);
+    void createDealButton(QWidget* table);
     void createMenu();
 
     // Menu and button handlers (Unit1.cpp).

@@ -9,6 +9,7 @@
 #include "access/TableCells.h"
 #include "common/ErrorBox.h"
 #include "common/ShellOpen.h"
+#include "common/WindowTexts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,28 +18,6 @@
 #include <QWindow>
 
 #include <cstring>
-
-namespace {
-
-// The main window's texts in one language; the other windows keep their own.
-struct Captions {
-    const char* file;
-    const char* deal;
-    const char* stats;
-    const char* dos;
-    const char* langue;
-    const char* readme;
-    const char* apropos;
-};
-
-constexpr Captions EnglishCaptions{
-    "File", "Deal", "Statistics", "Cards deck", "Language", "readme", "About Vestorine",
-};
-constexpr Captions FrenchCaptions{
-    "Fichier", "Distribuer", "Statistiques", "Dos des cartes", "Langue", "lisez_moi", "A propos de",
-};
-
-} // namespace
 
 void TForm1::MenuEnglishClick() {
     switchLanguage(vestorine::English);
@@ -54,16 +33,17 @@ void TForm1::switchLanguage(int language) {
     const bool english = language == vestorine::English;
     (english ? MenuEnglish : MenuFrancais)->setChecked(true);
 
-    const Captions& set = english ? EnglishCaptions : FrenchCaptions;
-    setWindowTitle(QStringLiteral("VESTORINE") + QString::fromLatin1(vestorine::VersionSuffix));
-    MenuFile->setTitle(QString::fromUtf8(set.file));
-    MenuDeal32->setText(QString::fromUtf8(set.deal));
-    MenuStats->setText(QString::fromUtf8(set.stats));
-    SpeedButtonDeal->setAccessibleName(QString::fromUtf8(set.deal));
-    MenuDos->setText(QString::fromUtf8(set.dos));
-    MenuLangue->setTitle(QString::fromUtf8(set.langue));
-    menulisezmoi->setText(QString::fromUtf8(set.readme));
-    MenuApropos->setText(QString::fromUtf8(set.apropos));
+    const texts::MainTexts& set = texts::mainWindow(language);
+    setWindowTitle(texts::text(texts::mainAtStart().title) +
+                   QString::fromLatin1(vestorine::VersionSuffix));
+    MenuFile->setTitle(texts::text(set.file));
+    MenuDeal32->setText(texts::text(set.deal));
+    MenuStats->setText(texts::text(set.stats));
+    SpeedButtonDeal->setAccessibleName(texts::text(set.deal));
+    MenuDos->setText(texts::text(set.dos));
+    MenuLangue->setTitle(texts::text(set.langue));
+    menulisezmoi->setText(texts::text(set.readme));
+    MenuApropos->setText(texts::text(set.apropos));
     if (m_dos)
         m_dos->applyLanguage(language);
     if (m_loto)
@@ -100,8 +80,8 @@ void TForm1::FormActivate() {
         ConfigLoaded = false;
     if (read.status == settingsfile::LoadStatus::Unreadable) {
         m_settingsAtUnreadable = vestorine::formatSettings(m_game.Language(), m_back);
-        errorbox::show(this, QStringLiteral("Vestorine"),
-                       QStringLiteral("Cannot read the file \"%1\": %2.")
+        errorbox::show(this, texts::text(texts::errors().readTitle),
+                       texts::text(texts::errors().cannotRead)
                            .arg(read.path, QString::fromLocal8Bit(std::strerror(read.error))));
     }
     if (read.status != settingsfile::LoadStatus::Loaded)
@@ -119,5 +99,6 @@ void TForm1::save_configuration() {
     if (m_settingsAtUnreadable && *m_settingsAtUnreadable == text)
         return;
     if (!settingsfile::save(m_settingsFolder, text).ok())
-        errorbox::show(this, QStringLiteral("Erreur"), QStringLiteral("Err vestorine.ini"));
+        errorbox::show(this, texts::text(texts::errors().title),
+                       texts::text(texts::errors().settingsNotWritten));
 }

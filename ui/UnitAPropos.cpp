@@ -9,6 +9,7 @@
 #include "LabelUrl.h"
 #include "common/Emblem.h"
 #include "common/Fonts.h"
+#include "common/WindowTexts.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ TFormApropos::TFormApropos(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     loadPictures();
-    setWindowTitle(QStringLiteral("A propos de Vestorine"));
+    setWindowTitle(texts::text(texts::about().title));
     setWindowIcon(emblemOf(parent));
     setFixedSize(277, 216);
     move(172, 182);
@@ -51,7 +52,7 @@ void TFormApropos::createBrand() {
     Panel1->setGeometry(8, 8, 257, 65);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setLineWidth(2);
-    m_brand = new QLabel(QStringLiteral("Vestorine"), Panel1);
+    m_brand = new QLabel(texts::text(texts::about().brand), Panel1);
     m_brand->setGeometry(Panel1->contentsRect());
     m_brand->setAlignment(Qt::AlignCenter);
     QPalette palette = m_brand->palette();
@@ -64,8 +65,9 @@ void TFormApropos::createBrand() {
 }
 
 void TFormApropos::createTexts() {
-    Label1 = centredLabel(this, QStringLiteral("Vestorine 1.0"), QRect(64, 88, 161, 17));
-    Label2 = centredLabel(this, QStringLiteral("by the Vestorine team"), QRect(24, 120, 225, 17));
+    const texts::AboutTexts& words = texts::about();
+    Label1 = centredLabel(this, texts::text(words.version), QRect(64, 88, 161, 17));
+    Label2 = centredLabel(this, texts::text(words.team), QRect(24, 120, 225, 17));
 
     LabelUrl1 = new TLabelUrl(this);
     QFont font = fonts::make(fonts::Family::Arial, 15);
@@ -74,9 +76,9 @@ void TFormApropos::createTexts() {
     LabelUrl1->setAlignment(Qt::AlignCenter);
     // Wider than the box of a short address, kept on the same centre, so the whole link shows.
     LabelUrl1->setGeometry(27, 144, 225, 18);
-    LabelUrl1->setUrl(QStringLiteral("https://vestorine.org/"));
+    LabelUrl1->setUrl(texts::text(words.url));
 
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(texts::text(words.ok), this);
     BitBtn1->setGeometry(96, 176, 75, 25);
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &QWidget::hide);

@@ -1,10 +1,8 @@
 #include "UnitDos.h"
 
 #include <algorithm>
-#include <array>
 
 #include <QImage>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,6 +13,8 @@
 #include "Messages.h"
 #include "access/GridAccessible.h"
 #include "common/Fonts.h"
+#include "common/SmallWindow.h"
+#include "common/WindowTexts.h"
 #include "table/CellCursor.h"
 
 namespace {
@@ -32,27 +32,6 @@ void setTextColour(QWidget* widget, QPalette::ColorRole role, quint32 colour) {
     widget->setPalette(palette);
 }
 
-// The backs in words, choice by choice, English then French: the pictures as our card library
-// draws them, then the crosshatch in the four colours of the table.
-constexpr std::array<std::array<const char*, 2>, vestorine::BackChoiceCount> BackNames{{
-    {"waves", "vagues"},
-    {"stars", "étoiles"},
-    {"castle", "château"},
-    {"fish", "poissons"},
-    {"leaves", "feuilles"},
-    {"sun", "soleil"},
-    {"flowers", "fleurs"},
-    {"compass rose", "rose des vents"},
-    {"shells", "coquillages"},
-    {"robot", "robot"},
-    {"diamonds", "losanges"},
-    {"rings", "anneaux"},
-    {"crosshatch, maroon", "hachures, bordeaux"},
-    {"crosshatch, red", "hachures, rouge"},
-    {"crosshatch, yellow", "hachures, jaune"},
-    {"crosshatch, sky blue", "hachures, bleu ciel"},
-}};
-
 } // namespace
 
 // The 16 backs as a screen reader hears them.
@@ -64,13 +43,10 @@ public:
 
     int language = vestorine::French;
 
-    QString gridName() const override {
-        return language == vestorine::English ? QStringLiteral("card backs")
-                                              : QStringLiteral("dos des cartes");
-    }
+    QString gridName() const override { return texts::text(texts::backChooser(language).grid); }
     QString cellName(int row, int col) const override {
-        const auto& names = BackNames[std::size_t((row - 1) * GridSide + col - 1)];
-        return QString::fromUtf8(names[language == vestorine::English ? 0 : 1]);
+        const auto& names = texts::backChooser(language).backs;
+        return texts::text(names[std::size_t((row - 1) * GridSide + col - 1)]);
     }
     QRect cellRect(int row, int col) const override { return m_form.cellRect(row, col); }
 
@@ -107,7 +83,8 @@ TFormDos::TFormDos(vestorine::CardBackChoice& back, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
     , m_back(back) {
-    setWindowTitle(QStringLiteral("Dos des cartes"));
+    const texts::BackChooserTexts& words = texts::backChooserAtStart();
+    setWindowTitle(texts::text(words.title));
     resize(350, 486);
     move(76, 45);
 
@@ -120,16 +97,18 @@ TFormDos::TFormDos(vestorine::CardBackChoice& back, QWidget* parent)
     connect(m_cursor, &CellCursor::activated, this,
             [this](int row, int col) { chooseBack((row - 1) * GridSide + col); });
 
-    Label1 = new QLabel(QStringLiteral("Cliquez le dos de votre choix ou"), this);
+    Label1 = new QLabel(texts::text(words.invitation), this);
     Label1->setGeometry(16, 448, 223, 17);
     Label1->setFont(sansFont(15));
     setTextColour(Label1, QPalette::WindowText, 0x800000);
 
-    ButtonRandom = new QPushButton(QStringLiteral("Aléatoire"), this);
+    ButtonRandom = new QPushButton(texts::text(words.random), this);
     ButtonRandom->setGeometry(256, 445, 75, 25);
     ButtonRandom->setFont(sansFont(12));
     setTextColour(ButtonRandom, QPalette::ButtonText, 0xFF0000);
     connect(ButtonRandom, &QPushButton::clicked, this, &TFormDos::ButtonRandomClick);
+    // Escape does what the title bar's close does: no choice.
+    smallwindow::closeOnEscape(this);
 }
 
 void TFormDos::setCardSize(int width, int height) {
@@ -138,22 +117,16 @@ void TFormDos::setCardSize(int width, int height) {
 }
 
 void TFormDos::showChooser() {
-    if (isVisible()) {
-        raise();
-        activateWindow();
-        return;
-    }
-    show();
+    smallwindow::showOrRaise(this);
 }
 
 void TFormDos::applyLanguage(int language) {
-    const bool english = language == vestorine::English;
-    setWindowTitle(english ? QStringLiteral("CARDS DECK") : QStringLiteral("DOS DES CARTES"));
-    Label1->setText(english ? QStringLiteral("Click the deck to use or")
-                            : QStringLiteral("Cliquez le dos à utiliser ou"));
+    const texts::BackChooserTexts& words = texts::backChooser(language);
+    setWindowTitle(texts::text(words.title));
+    Label1->setText(texts::text(words.invitation));
     if (isVisible())
         fitLabel();
-    ButtonRandom->setText(english ? QStringLiteral("Random") : QStringLiteral("Aléatoire"));
+    ButtonRandom->setText(texts::text(words.random));
     m_cells->language = language;
     m_cells->allChanged();
 }
@@ -196,15 +169,6 @@ void TFormDos::showEvent(QShowEvent* event) {
         m_grid->setFocus();
     }
     QWidget::showEvent(event);
-}
-
-void TFormDos::keyPressEvent(QKeyEvent* event) {
-    // Escape does what the title bar's close does: no choice.
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void TFormDos::paintBacks() {

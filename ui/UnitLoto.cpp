@@ -12,6 +12,8 @@
 #include "Messages.h"
 #include "RandomSource.h"
 #include "common/Fonts.h"
+#include "common/SmallWindow.h"
+#include "common/WindowTexts.h"
 
 namespace {
 
@@ -29,7 +31,7 @@ TFormLoto::TFormLoto(vestorine::RandomSource& random, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
     , m_random(random) {
-    setWindowTitle(QStringLiteral("Bonne Chance"));
+    setWindowTitle(texts::text(texts::lotoAtStart().title));
     resize(366, 124);
     move(192, 205);
     QPalette palette = this->palette();
@@ -37,8 +39,7 @@ TFormLoto::TFormLoto(vestorine::RandomSource& random, QWidget* parent)
     setPalette(palette);
     setAutoFillBackground(true);
 
-    Label1 = new QLabel(
-        QStringLiteral("C'est votre jour de chance ! Imaginons une grille de loto ...."), this);
+    Label1 = new QLabel(texts::text(texts::lotoAtStart().invitation), this);
     Label1->setGeometry(16, 8, 337, 13);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setFont(sansFont(11));
@@ -59,8 +60,8 @@ void TFormLoto::createSlots() {
         Edits[k] = new QLineEdit(this);
         Edits[k]->setGeometry(SlotLeft[k], 32, 33, 32);
         Edits[k]->setFont(sansFont(21));
-        const QString caption =
-            k + 1 < SlotCount ? QStringLiteral("B%1").arg(k + 1) : QStringLiteral("C");
+        const QString caption = k + 1 < SlotCount ? texts::text(texts::LotoButton).arg(k + 1)
+                                                  : texts::text(texts::LotoComplementaryButton);
         Buttons[k] = new QPushButton(caption, this);
         Buttons[k]->setGeometry(SlotLeft[k], 72, 33, 25);
         // Only the mouse draws: the buttons' own click, which the keyboard can also give, is
@@ -70,35 +71,24 @@ void TFormLoto::createSlots() {
 }
 
 void TFormLoto::showLoto() {
-    if (isVisible()) {
-        raise();
-        activateWindow();
-        return;
-    }
-    show();
+    smallwindow::showOrRaise(this);
 }
 
 void TFormLoto::applyLanguage(int language) {
-    const bool english = language == vestorine::English;
-    setWindowTitle(english ? QStringLiteral("Good Luck !") : QStringLiteral("Bonne Chance !"));
-    Label1->setText(
-        english ? QStringLiteral("You are lucky today ! Let's imagine a loto serial ...")
-                : QStringLiteral("C'est votre jour de chance ! Imaginons une grille de loto ..."));
+    const texts::LotoTexts& words = texts::loto(language);
+    setWindowTitle(texts::text(words.title));
+    Label1->setText(texts::text(words.invitation));
     nameSlots(language);
 }
 
 // The boxes and their buttons named for a screen reader: six numbers and the complementary one.
 void TFormLoto::nameSlots(int language) {
-    const bool english = language == vestorine::English;
+    const texts::LotoTexts& words = texts::loto(language);
     for (int k = 0; k < SlotCount; ++k) {
-        const QString number =
-            k + 1 < SlotCount
-                ? (english ? QStringLiteral("number %1") : QStringLiteral("numéro %1")).arg(k + 1)
-                : (english ? QStringLiteral("complementary number")
-                           : QStringLiteral("numéro complémentaire"));
+        const QString number = k + 1 < SlotCount ? texts::text(words.number).arg(k + 1)
+                                                 : texts::text(words.complementary);
         Edits[k]->setAccessibleName(number);
-        Buttons[k]->setAccessibleName(
-            (english ? QStringLiteral("draw the %1") : QStringLiteral("tirer le %1")).arg(number));
+        Buttons[k]->setAccessibleName(texts::text(words.draw).arg(number));
     }
 }
 

@@ -3,7 +3,6 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -13,6 +12,8 @@
 #include "Messages.h"
 #include "StatisticsKeeper.h"
 #include "common/Fonts.h"
+#include "common/SmallWindow.h"
+#include "common/WindowTexts.h"
 
 namespace {
 
@@ -22,41 +23,11 @@ QFont sansFont(int pixels, bool bold, bool italic = false) {
     return fonts::make(fonts::Family::Arial, pixels, bold, italic);
 }
 
-// The window's texts in one language, the rows in the order of TFormStats::Row.
-struct StatsTexts {
-    const char* caption;
-    std::array<const char*, TFormStats::RowCount> rows;
-    const char* reset;
-    const char* close;
-    const char* question;
-    const char* yes;
-    const char* no;
-};
-
-constexpr StatsTexts EnglishTexts{
-    "Statistics",
-    {"Games played", "Games won", "by the chain alone", "at the reveal", "Games lost",
-     "Games abandoned", "Win rate", "Current winning streak", "Best winning streak"},
-    "Reset",
-    "Close",
-    "Set every count to zero?",
-    "Yes",
-    "No",
-};
-constexpr StatsTexts FrenchTexts{
-    "Statistiques",
-    {"Parties jouées", "Parties gagnées", "par la chaîne seule", "en découvrant le reste",
-     "Parties perdues", "Parties abandonnées", "Taux de réussite", "Série de victoires en cours",
-     "Meilleure série de victoires"},
-    "Remettre à zéro",
-    "Fermer",
-    "Remettre tous les compteurs à zéro ?",
-    "Oui",
-    "Non",
-};
+using StatsTexts = texts::StatsTexts;
+static_assert(std::tuple_size_v<decltype(StatsTexts::rows)> == TFormStats::RowCount);
 
 const StatsTexts& textsFor(int language) {
-    return language == vestorine::English ? EnglishTexts : FrenchTexts;
+    return texts::stats(language);
 }
 
 bool isDetail(int row) {
@@ -112,7 +83,7 @@ TFormStats::TFormStats(StatisticsKeeper& keeper, QWidget* parent)
                           Qt::WindowCloseButtonHint)
     , m_keeper(keeper)
     , m_language(vestorine::French) {
-    setWindowTitle(QString::fromUtf8(FrenchTexts.caption));
+    setWindowTitle(QString::fromUtf8(textsFor(vestorine::French).caption));
     move(120, 120);
     auto* layout = new QVBoxLayout(this);
     // The window is as large as its texts, in either language.
@@ -121,6 +92,7 @@ TFormStats::TFormStats(StatisticsKeeper& keeper, QWidget* parent)
     createRows(layout);
     createButtons(layout);
     applyLanguage(vestorine::French);
+    smallwindow::closeOnEscape(this);
     connect(&m_keeper, &StatisticsKeeper::changed, this, [this] {
         if (isVisible())
             refresh();
@@ -171,12 +143,7 @@ void TFormStats::createButtons(QVBoxLayout* box) {
 }
 
 void TFormStats::showStats() {
-    if (isVisible()) {
-        raise();
-        activateWindow();
-        return;
-    }
-    show();
+    smallwindow::showOrRaise(this);
 }
 
 void TFormStats::applyLanguage(int language) {
@@ -219,13 +186,4 @@ bool TFormStats::askReset(const QString& question) {
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;
-}
-
-void TFormStats::keyPressEvent(QKeyEvent* event) {
-    // Escape closes it, as the title bar's close does.
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }

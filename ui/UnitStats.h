@@ -9,7 +9,6 @@ namespace vestorine {
 struct Statistics;
 }
 
-class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -50,7 +49,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createRows(QVBoxLayout* box);

@@ -2,43 +2,16 @@
 
 #include "CardNames.h"
 #include "GameState.h"
+#include "common/WindowTexts.h"
 
 #include <QWidget>
 
 namespace {
 
-// The table's words for a screen reader, in one language.
-struct Words {
-    const char* grid;
-    const char* cell; // %1 row, %2 column, %3 what it shows
-    const char* faceDown;
-    const char* empty;
-    const char* talon;
-    const char* owns;
-    const char* ownsNone;
-};
-
-constexpr Words EnglishWords{
-    "card grid",
-    "row %1, column %2: %3",
-    "face down",
-    "empty",
-    "talon: %1",
-    "its suit owns row %1",
-    "its suit owns no row yet",
-};
-constexpr Words FrenchWords{
-    "grille des cartes",
-    "rangée %1, colonne %2 : %3",
-    "face cachée",
-    "vide",
-    "talon : %1",
-    "sa couleur tient la rangée %1",
-    "sa couleur ne tient encore aucune rangée",
-};
+using Words = texts::TableTexts;
 
 const Words& words(int language) {
-    return language == vestorine::English ? EnglishWords : FrenchWords;
+    return texts::table(language);
 }
 
 } // namespace

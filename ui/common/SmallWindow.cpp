@@ -1,0 +1,42 @@
+#include "common/SmallWindow.h"
+
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace {
+
+// Sees the keys the window itself receives, those its children ignored included.
+class EscapeCloses : public QObject {
+public:
+    explicit EscapeCloses(QWidget* window)
+        : QObject(window)
+        , m_window(window) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_window && event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            m_window->close();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget* m_window;
+};
+
+} // namespace
+
+void smallwindow::showOrRaise(QWidget* window) {
+    if (!window->isVisible()) {
+        window->show();
+        return;
+    }
+    window->raise();
+    window->activateWindow();
+}
+
+void smallwindow::closeOnEscape(QWidget* window) {
+    window->installEventFilter(new EscapeCloses(window));
+}

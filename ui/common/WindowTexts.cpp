@@ -1,0 +1,193 @@
+#include "common/WindowTexts.h"
+
+#include "Messages.h"
+
+namespace {
+
+template <class T> const T& pick(int language, const T& english, const T& french) {
+    return language == vestorine::English ? english : french;
+}
+
+constexpr texts::MainTexts EnglishMain{
+    "File", "Deal", "Statistics", "Cards deck", "Language", "readme", "About Vestorine",
+};
+constexpr texts::MainTexts FrenchMain{
+    "Fichier", "Distribuer", "Statistiques", "Dos des cartes", "Langue", "lisez_moi", "A propos de",
+};
+
+constexpr texts::MainStartTexts MainAtStart{
+    "VESTORINE",
+    "Fichier",
+    "Nouvelle partie",
+    "Statistiques",
+    "Quitter",
+    "Dos des cartes",
+    "Langue",
+    "English",
+    "Français",
+    "?",
+    "lisezmoi",
+    "A propos de ...",
+    "loto (caché)",
+    "Distribuer",
+    "          A                 K                 Q                  J                  10        "
+    "          9                  8                 7   ",
+};
+
+constexpr texts::TableTexts EnglishTable{
+    "card grid",
+    "row %1, column %2: %3",
+    "face down",
+    "empty",
+    "talon: %1",
+    "its suit owns row %1",
+    "its suit owns no row yet",
+};
+constexpr texts::TableTexts FrenchTable{
+    "grille des cartes",
+    "rangée %1, colonne %2 : %3",
+    "face cachée",
+    "vide",
+    "talon : %1",
+    "sa couleur tient la rangée %1",
+    "sa couleur ne tient encore aucune rangée",
+};
+
+constexpr std::array<const char*, vestorine::BackChoiceCount> EnglishBacks{
+    "waves",
+    "stars",
+    "castle",
+    "fish",
+    "leaves",
+    "sun",
+    "flowers",
+    "compass rose",
+    "shells",
+    "robot",
+    "diamonds",
+    "rings",
+    "crosshatch, maroon",
+    "crosshatch, red",
+    "crosshatch, yellow",
+    "crosshatch, sky blue",
+};
+constexpr std::array<const char*, vestorine::BackChoiceCount> FrenchBacks{
+    "vagues",
+    "étoiles",
+    "château",
+    "poissons",
+    "feuilles",
+    "soleil",
+    "fleurs",
+    "rose des vents",
+    "coquillages",
+    "robot",
+    "losanges",
+    "anneaux",
+    "hachures, bordeaux",
+    "hachures, rouge",
+    "hachures, jaune",
+    "hachures, bleu ciel",
+};
+constexpr texts::BackChooserTexts EnglishChooser{
+    "CARDS DECK", "Click the deck to use or", "Random", "card backs", EnglishBacks,
+};
+constexpr texts::BackChooserTexts FrenchChooser{
+    "DOS DES CARTES", "Cliquez le dos à utiliser ou", "Aléatoire", "dos des cartes", FrenchBacks,
+};
+constexpr texts::BackChooserTexts ChooserAtStart{
+    "Dos des cartes", "Cliquez le dos de votre choix ou", "Aléatoire", "dos des cartes",
+    FrenchBacks,
+};
+
+constexpr texts::LotoTexts EnglishLoto{
+    "Good Luck !", "You are lucky today ! Let's imagine a loto serial ...",
+    "number %1",   "complementary number",
+    "draw the %1",
+};
+constexpr texts::LotoTexts FrenchLoto{
+    "Bonne Chance !", "C'est votre jour de chance ! Imaginons une grille de loto ...",
+    "numéro %1",      "numéro complémentaire",
+    "tirer le %1",
+};
+constexpr texts::LotoTexts LotoAtStart{
+    "Bonne Chance", "C'est votre jour de chance ! Imaginons une grille de loto ....",
+    "numéro %1",    "numéro complémentaire",
+    "tirer le %1",
+};
+
+constexpr texts::StatsTexts EnglishStats{
+    "Statistics",
+    {"Games played", "Games won", "by the chain alone", "at the reveal", "Games lost",
+     "Games abandoned", "Win rate", "Current winning streak", "Best winning streak"},
+    "Reset",
+    "Close",
+    "Set every count to zero?",
+    "Yes",
+    "No",
+};
+constexpr texts::StatsTexts FrenchStats{
+    "Statistiques",
+    {"Parties jouées", "Parties gagnées", "par la chaîne seule", "en découvrant le reste",
+     "Parties perdues", "Parties abandonnées", "Taux de réussite", "Série de victoires en cours",
+     "Meilleure série de victoires"},
+    "Remettre à zéro",
+    "Fermer",
+    "Remettre tous les compteurs à zéro ?",
+    "Oui",
+    "Non",
+};
+
+constexpr texts::AboutTexts About{
+    "A propos de Vestorine",  "Vestorine", "Vestorine 1.0", "by the Vestorine team",
+    "https://vestorine.org/", "OK",
+};
+
+constexpr texts::ErrorTexts Errors{
+    "Erreur",
+    "Vestorine",
+    "Cannot read the file \"%1\": %2.",
+    "Err vestorine.ini",
+    "Err statistics.ini\n%1",
+};
+
+} // namespace
+
+namespace texts {
+
+QString text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+const MainTexts& mainWindow(int language) {
+    return pick(language, EnglishMain, FrenchMain);
+}
+const MainStartTexts& mainAtStart() {
+    return MainAtStart;
+}
+const TableTexts& table(int language) {
+    return pick(language, EnglishTable, FrenchTable);
+}
+const BackChooserTexts& backChooser(int language) {
+    return pick(language, EnglishChooser, FrenchChooser);
+}
+const BackChooserTexts& backChooserAtStart() {
+    return ChooserAtStart;
+}
+const LotoTexts& loto(int language) {
+    return pick(language, EnglishLoto, FrenchLoto);
+}
+const LotoTexts& lotoAtStart() {
+    return LotoAtStart;
+}
+const StatsTexts& stats(int language) {
+    return pick(language, EnglishStats, FrenchStats);
+}
+const AboutTexts& about() {
+    return About;
+}
+const ErrorTexts& errors() {
+    return Errors;
+}
+
+} // namespace texts

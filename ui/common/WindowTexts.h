@@ -1,0 +1,119 @@
+#pragma once
+
+#include <array>
+
+#include <QString>
+
+#include "CardBack.h"
+
+// Every caption, label, menu text and accessible name of the windows, in both languages, as
+// fixed tables: the windows read them here and keep no text of their own. The status messages
+// and the card names are the game's and live with it. The windows open with their first-start
+// texts, which differ in places from those a language switch writes.
+namespace texts {
+
+QString text(const char* utf8);
+
+// The main window's menu after a language switch; the deal button is named like its item.
+struct MainTexts {
+    const char* file;
+    const char* deal;
+    const char* stats;
+    const char* dos;
+    const char* langue;
+    const char* readme;
+    const char* apropos;
+};
+const MainTexts& mainWindow(int language);
+
+// The main window as it opens, before any language is applied.
+struct MainStartTexts {
+    const char* title;
+    const char* file;
+    const char* deal;
+    const char* stats;
+    const char* quit;
+    const char* dos;
+    const char* langue;
+    const char* english;
+    const char* french;
+    const char* info;
+    const char* readme;
+    const char* apropos;
+    const char* loto;
+    const char* dealButton;
+    const char* legend; // its blanks put each rank under its column with cards 71 pixels wide
+};
+const MainStartTexts& mainAtStart();
+
+// The table's words for a screen reader.
+struct TableTexts {
+    const char* grid;
+    const char* cell; // %1 row, %2 column, %3 what it shows
+    const char* faceDown;
+    const char* empty;
+    const char* talon;
+    const char* owns;
+    const char* ownsNone;
+};
+const TableTexts& table(int language);
+
+// The back chooser; the backs in words, choice by choice: the pictures as our card library draws
+// them, then the crosshatch in the four colours of the table.
+struct BackChooserTexts {
+    const char* title;
+    const char* invitation;
+    const char* random;
+    const char* grid;
+    std::array<const char*, vestorine::BackChoiceCount> backs;
+};
+const BackChooserTexts& backChooser(int language);
+const BackChooserTexts& backChooserAtStart();
+
+// The lottery; the slots are named for a screen reader.
+struct LotoTexts {
+    const char* title;
+    const char* invitation;
+    const char* number; // %1 its place
+    const char* complementary;
+    const char* draw; // %1 the slot's name
+};
+const LotoTexts& loto(int language);
+const LotoTexts& lotoAtStart();
+inline constexpr const char* LotoButton = "B%1"; // %1 its place
+inline constexpr const char* LotoComplementaryButton = "C";
+
+// The statistics window, its rows in the order of TFormStats::Row.
+struct StatsTexts {
+    const char* caption;
+    std::array<const char*, 9> rows;
+    const char* reset;
+    const char* close;
+    const char* question;
+    const char* yes;
+    const char* no;
+};
+const StatsTexts& stats(int language);
+
+// The About window, which speaks one language only.
+struct AboutTexts {
+    const char* title;
+    const char* brand;
+    const char* version;
+    const char* team;
+    const char* url;
+    const char* ok;
+};
+const AboutTexts& about();
+
+// The error boxes of the main window.
+struct ErrorTexts {
+    const char* title;
+    const char* readTitle;
+    const char* cannotRead; // %1 the path, %2 the reason
+    const char* settingsNotWritten;
+    const char* statisticsNotWritten; // %1 the path
+};
+const ErrorTexts& errors();
+
+} // namespace texts
