@@ -2,12 +2,8 @@
 // then quits. "table" starts the game's windows as the program does; "minimal" one plain window.
 #include "CardBack.h"
 #include "GameState.h"
+#include "ProgramWindows.h"
 #include "RandomSource.h"
-#include "Unit1.h"
-#include "UnitAPropos.h"
-#include "UnitDos.h"
-#include "UnitLoto.h"
-#include "UnitStats.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -52,15 +48,8 @@ int runTable() {
     vestorine::ClockRandom random;
     vestorine::CardBackChoice back;
     vestorine::GameState game(back, random);
-    TForm1 form1(game, back);
-    TFormApropos formApropos(&form1);
-    TFormDos formDos(back, &form1);
-    TFormLoto formLoto(random, &form1);
-    form1.setCompanions(&formApropos, &formDos, &formLoto);
-    // Kept above the table, as its child window.
-    TFormStats formStats(form1.statistics(), &form1);
-    form1.setStatsWindow(&formStats);
-    form1.show();
+    ProgramWindows windows(game, back, random);
+    windows.form1.show();
     return QApplication::exec();
 }
 

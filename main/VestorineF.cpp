@@ -1,14 +1,9 @@
 #include <QApplication>
-#include <QIcon>
 
 #include "CardBack.h"
 #include "GameState.h"
+#include "ProgramWindows.h"
 #include "RandomSource.h"
-#include "Unit1.h"
-#include "UnitAPropos.h"
-#include "UnitDos.h"
-#include "UnitLoto.h"
-#include "UnitStats.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -21,18 +16,7 @@ int main(int argc, char* argv[]) {
     vestorine::CardBackChoice back;
     vestorine::GameState game(back, random);
 
-    // Created in this order; only the main window is shown, the others wait hidden.
-    TForm1 form1(game, back);
-    // Every window of the program shows the emblem, registered with the main window.
-    QApplication::setWindowIcon(form1.windowIcon());
-    // Dialogs of the main window, which the window manager keeps above it.
-    TFormApropos formApropos(&form1);
-    TFormDos formDos(back, &form1);
-    TFormLoto formLoto(random, &form1);
-    form1.setCompanions(&formApropos, &formDos, &formLoto);
-    // Kept above the table, as its child window.
-    TFormStats formStats(form1.statistics(), &form1);
-    form1.setStatsWindow(&formStats);
-    form1.show();
+    ProgramWindows windows(game, back, random);
+    windows.form1.show();
     return QApplication::exec();
 }

@@ -12,14 +12,12 @@
 #include <string_view>
 
 #include "CardBack.h"
+#include "GameState.h"
 #include "Messages.h"
+#include "ProgramWindows.h"
 #include "RandomSource.h"
 #include "Statistics.h"
 #include "StatisticsKeeper.h"
-#include "UnitAPropos.h"
-#include "UnitDos.h"
-#include "UnitLoto.h"
-#include "UnitStats.h"
 
 namespace {
 
@@ -42,13 +40,16 @@ int main(int argc, char* argv[]) {
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     vestorine::CardBackChoice back;
     vestorine::ClockRandom random;
-    TFormApropos about;
-    TFormDos dos(back);
-    TFormLoto loto(random);
+    vestorine::GameState game(back, random);
+    // The windows as the program makes them; the main window stays hidden.
+    ProgramWindows windows(game, back, random);
+    TFormApropos& about = windows.apropos;
+    TFormDos& dos = windows.dos;
+    TFormLoto& loto = windows.loto;
+    TFormStats& stats = windows.stats;
     // Counts of a few evenings of play, in a folder of its own: never the user's file.
     QTemporaryDir data;
-    QWidget table;
-    StatisticsKeeper keeper(&table);
+    StatisticsKeeper& keeper = windows.form1.statistics();
     keeper.setFolder(data.path());
     keeper.reset();
     for (const char result : std::string_view("LLWLALLCLLWLLAL")) {
@@ -60,7 +61,6 @@ int main(int argc, char* argv[]) {
         else
             keeper.abandoned();
     }
-    TFormStats stats(keeper, &table);
     bool ok = true;
     for (const int language : {vestorine::English, vestorine::French}) {
         const char* tag = language == vestorine::English ? "en" : "fr";

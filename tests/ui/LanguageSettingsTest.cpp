@@ -171,7 +171,6 @@ namespace {
 // A program started afresh with a given settings folder, its main window activated.
 struct Program {
     explicit Program(const QString& folder) {
-        form.setCompanions(&apropos, &dos, &loto);
         form.setSettingsFolder(folder);
         form.show();
         form.activateWindow();
@@ -192,10 +191,11 @@ struct Program {
     ScriptedRandom random;
     CardBackChoice back;
     GameState game{back, random};
-    TForm1 form{game, back};
-    TFormApropos apropos{&form};
-    TFormDos dos{back, &form};
-    TFormLoto loto{random, &form};
+    ProgramWindows windows{game, back, random};
+    TForm1& form = windows.form1;
+    TFormApropos& apropos = windows.apropos;
+    TFormDos& dos = windows.dos;
+    TFormLoto& loto = windows.loto;
 };
 
 class SettingsTest : public testing::Test {

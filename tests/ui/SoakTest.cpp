@@ -17,11 +17,8 @@
 #include "CardBack.h"
 #include "CardDraw.h"
 #include "GameState.h"
+#include "ProgramWindows.h"
 #include "SeededRandom.h"
-#include "Unit1.h"
-#include "UnitAPropos.h"
-#include "UnitDos.h"
-#include "UnitLoto.h"
 #include "table/CardImage.h"
 #include "table/TableGeometry.h"
 
@@ -49,7 +46,6 @@ long residentKiB() {
 class Soak : public ::testing::Test {
 protected:
     Soak() {
-        form.setCompanions(&apropos, &dos, &loto);
         form.setDealDelay(0);
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -94,10 +90,11 @@ protected:
     SeededRandom random{2026};
     CardBackChoice back;
     GameState game{back, random};
-    TForm1 form{game, back};
-    TFormApropos apropos{&form};
-    TFormDos dos{back, &form};
-    TFormLoto loto{random, &form};
+    ProgramWindows windows{game, back, random};
+    TForm1& form = windows.form1;
+    TFormApropos& apropos = windows.apropos;
+    TFormDos& dos = windows.dos;
+    TFormLoto& loto = windows.loto;
     TableGeometry geometry{71, 96};
     CardImage* jeu = nullptr;
     CardImage* talon = nullptr;

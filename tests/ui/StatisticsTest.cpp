@@ -22,7 +22,6 @@ class StatsTest : public TableTest {
 protected:
     StatsTest() {
         form.statistics().setFolder(folder());
-        form.setStatsWindow(&stats);
         stats.setConfirm([this](const QString& question) {
             questions.push_back(question);
             return confirm;
@@ -70,7 +69,6 @@ protected:
     }
 
     QTemporaryDir statsDir;
-    TFormStats stats{form.statistics(), &form};
     std::vector<QString> boxes;
     std::vector<QString> questions;
     bool confirm = false;

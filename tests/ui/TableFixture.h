@@ -4,11 +4,8 @@
 #include "CardDraw.h"
 #include "CardPixels.h"
 #include "GameState.h"
+#include "ProgramWindows.h"
 #include "ScriptedRandom.h"
-#include "Unit1.h"
-#include "UnitAPropos.h"
-#include "UnitDos.h"
-#include "UnitLoto.h"
 #include "table/CardImage.h"
 #include "table/TableGeometry.h"
 
@@ -39,13 +36,12 @@ inline int cardHeight() {
     return h;
 }
 
-// The real main window with its companions, a scripted deck and no pause between dealt cards.
+// The program's windows as they start, a scripted deck and no pause between dealt cards.
 // Mouse events go to the control a real pointer grab would deliver them to.
 class TableTest : public ::testing::Test {
 protected:
     TableTest() {
         back.chooseCrosshatch(2); // a fixed back: a deal draws nothing but the shuffle
-        form.setCompanions(&apropos, &dos, &loto);
         form.setDealDelay(0);
         form.setSettingsFolder(settingsDir.path());
         form.show();
@@ -151,9 +147,11 @@ protected:
     ScriptedRandom random;
     vestorine::CardBackChoice back;
     vestorine::GameState game{back, random};
-    TForm1 form{game, back};
-    TFormApropos apropos{&form};
-    TFormDos dos{back, &form};
-    TFormLoto loto{random, &form};
+    ProgramWindows windows{game, back, random};
+    TForm1& form = windows.form1;
+    TFormApropos& apropos = windows.apropos;
+    TFormDos& dos = windows.dos;
+    TFormLoto& loto = windows.loto;
+    TFormStats& stats = windows.stats;
     TableGeometry geometry{cardWidth(), cardHeight()};
 };

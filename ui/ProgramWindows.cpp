@@ -1,0 +1,16 @@
+#include "ProgramWindows.h"
+
+#include <QApplication>
+
+ProgramWindows::ProgramWindows(vestorine::GameState& game, vestorine::CardBackChoice& back,
+                               vestorine::RandomSource& random)
+    : form1(game, back)
+    , apropos(&form1)
+    , dos(back, &form1)
+    , loto(random, &form1)
+    , stats(form1.statistics(), &form1) {
+    // Every window of the program shows the emblem, registered with the main window.
+    QApplication::setWindowIcon(form1.windowIcon());
+    form1.setCompanions(&apropos, &dos, &loto);
+    form1.setStatsWindow(&stats);
+}
