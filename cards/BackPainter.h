@@ -1,5 +1,7 @@
 #pragma once
 
+// The backs of the cards: the crosshatch and the twelve picture backs.
+
 #include <QColor>
 
 class QPainter;

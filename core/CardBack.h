@@ -1,5 +1,8 @@
 #pragma once
 
+// The card back the player has chosen: the picture backs and the crosshatch in four colours,
+// with the choice by picture, by colour or at random.
+
 #include <array>
 #include <cstdint>
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// The languages and the status messages of the table, in both languages.
+
 #include <array>
 #include <string_view>
 

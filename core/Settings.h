@@ -1,5 +1,8 @@
 #pragma once
 
+// The settings file's text: the language and the card back, written and read without any file
+// access, which lives in storage/.
+
 #include <optional>
 #include <string>
 #include <string_view>

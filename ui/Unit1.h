@@ -31,7 +31,8 @@ class TFormDos;
 class TFormLoto;
 class TFormStats;
 
-// The main window: the table, the deal and the mouse play.
+// The main window: the table, the deal and the mouse play, its code spread over Unit1*.cpp by
+// job as the sections below say.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -102,7 +103,7 @@ private:
     void showRevealed(int row, int col, const vestorine::RevealResult& revealed);
     void placeTalon(int row, int col);
 
-    // Painting and status (Unit1.cpp).
+    // Painting, status and blinking (Unit1Deal.cpp).
     void paintPlaceholder(int row, int col);
     void paintFace(int row, int col, int card);
     void paintBack(int row, int col);
@@ -112,6 +113,7 @@ private:
     // Yellow, at `points` points; 0 keeps the size.
     void setStatusFont(int points);
     void startBlinking();
+    // The lottery, the reward of a won game (Unit1.cpp).
     void showLotoWindow();
 
     // The deal (Unit1Deal.cpp).
