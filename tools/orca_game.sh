@@ -61,7 +61,19 @@ wid=$(timeout 30 xdotool search --sync --onlyvisible --name VESTORINE | head -1)
 
 debug=()
 [ -n "${ORCA_DEBUG:-}" ] && debug=(--debug-file "$ORCA_DEBUG")
-orca --replace -u "$XDG_DATA_HOME/orca" "${debug[@]}" >"$work/orca.log" 2>&1 &
+# Our own Orca, beside any the user runs: on this display and session bus only. The launcher
+# refuses to start while another Orca of the user runs, and --replace would end that one (the
+# user's own screen reader); so it is run with that check taken out, and ended by its pid.
+/usr/bin/python3 - -u "$XDG_DATA_HOME/orca" "${debug[@]}" >"$work/orca.log" 2>&1 <<'PY' &
+import sys
+
+launcher = {"__name__": "orca_launcher"}
+with open("/usr/bin/orca", encoding="utf-8") as source:
+    exec(compile(source.read(), "/usr/bin/orca", "exec"), launcher)
+launcher["otherOrcas"] = lambda: []
+sys.argv[0] = "orca"
+sys.exit(launcher["main"]())
+PY
 orca_pid=$!
 # Orca is ready once it speaks; focusing the window makes it speak.
 for _ in $(seq 300); do

@@ -59,44 +59,70 @@ bool CellCursor::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         const auto* key = static_cast<QKeyEvent*>(event);
-        const auto modifiers = key->modifiers() & ~Qt::KeypadModifier;
-        if (modifiers == Qt::NoModifier && keyPressed(key->key()))
+        if (keyPressed(key->key(), key->modifiers() & ~Qt::KeypadModifier))
             return true;
     }
     return QWidget::eventFilter(watched, event);
 }
 
-bool CellCursor::keyPressed(int key) {
-    int row = m_row;
-    int col = m_col;
+void CellCursor::jumpTo(int row, int col) {
+    show();
+    moveTo(row, col);
+    emit moved(m_row, m_col);
+}
+
+// x is the column, y the row.
+std::optional<QPoint> CellCursor::target(int key, Qt::KeyboardModifiers modifiers) const {
+    if (modifiers == Qt::ControlModifier && key == Qt::Key_Home)
+        return QPoint(1, 1);
+    if (modifiers == Qt::ControlModifier && key == Qt::Key_End)
+        return QPoint(m_columns, m_rows);
+    if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier)
+        return std::nullopt;
+    // Letters and digits have their ASCII codes as key codes.
+    if (m_columnOfKey && key >= Qt::Key_0 && key <= Qt::Key_Z) {
+        if (const int col = m_columnOfKey(char(key)))
+            return QPoint(col, m_row);
+    }
+    if (modifiers != Qt::NoModifier)
+        return std::nullopt;
     switch (key) {
     case Qt::Key_Left:
-        --col;
-        break;
+        return QPoint(m_col - 1, m_row);
     case Qt::Key_Right:
-        ++col;
-        break;
+        return QPoint(m_col + 1, m_row);
     case Qt::Key_Up:
-        --row;
-        break;
+        return QPoint(m_col, m_row - 1);
     case Qt::Key_Down:
-        ++row;
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
+        return QPoint(m_col, m_row + 1);
+    case Qt::Key_Home:
+        return QPoint(1, m_row);
+    case Qt::Key_End:
+        return QPoint(m_columns, m_row);
+    default:
+        return std::nullopt;
+    }
+}
+
+bool CellCursor::keyPressed(int key, Qt::KeyboardModifiers modifiers) {
+    if (modifiers == Qt::NoModifier &&
+        (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
         show();
         emit activated(m_row, m_col);
         return true;
-    default:
-        return false;
     }
+    const auto to = target(key, modifiers);
+    if (!to)
+        return false;
     show();
     const int fromRow = m_row;
     const int fromCol = m_col;
-    moveTo(row, col);
+    moveTo(to->y(), to->x());
+    const bool arrow = key >= Qt::Key_Left && key <= Qt::Key_Down;
     if (m_row != fromRow || m_col != fromCol)
         emit moved(m_row, m_col);
+    else if (arrow)
+        emit edge();
     return true;
 }
 

@@ -1,0 +1,100 @@
+#include "TableQuestions.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace vestorine {
+
+namespace {
+
+bool inChain(const GameState& game) {
+    return game.Dealt() && game.Picked() && !game.Revealing();
+}
+
+} // namespace
+
+int columnOfCard(int card) {
+    for (int col = 1; col <= ColumnCount; ++col)
+        if (belongsToColumn(card, col))
+            return col;
+    return 0;
+}
+
+int columnOfRankKey(char key) {
+    // The columns run ace, king, queen, jack, ten, nine, eight, seven.
+    switch (std::toupper(static_cast<unsigned char>(key))) {
+    case 'A':
+        return 1;
+    case 'K':
+        return 2;
+    case 'Q':
+        return 3;
+    case 'J':
+        return 4;
+    case 'T':
+    case '1':
+        return 5;
+    case '9':
+        return 6;
+    case '8':
+        return 7;
+    case '7':
+        return 8;
+    default:
+        return 0;
+    }
+}
+
+int rowOfSuit(const GameState& game, int suit) {
+    for (int row = 1; row <= RowCount && suit != 0; ++row)
+        if (game.RowSuit(row) == suit)
+            return row;
+    return 0;
+}
+
+std::vector<int> freeRows(const GameState& game) {
+    std::vector<int> rows;
+    for (int row = 1; row <= RowCount; ++row)
+        if (game.RowSuit(row) == 0)
+            rows.push_back(row);
+    return rows;
+}
+
+std::optional<TalonWay> talonWay(const GameState& game) {
+    if (!inChain(game))
+        return std::nullopt;
+    TalonWay way{game.CurrentCard(), columnOfCard(game.CurrentCard()), {}};
+    const int owned = rowOfSuit(game, suitNumber(way.card));
+    way.rows = owned ? std::vector<int>{owned} : freeRows(game);
+    return way;
+}
+
+std::optional<Cell> firstCell(const GameState& game) {
+    if (!game.Dealt() || !game.Picked())
+        return std::nullopt;
+    return Cell{game.FirstRow(), game.FirstCol()};
+}
+
+std::vector<Cell> faceDownCells(const GameState& game) {
+    std::vector<Cell> cells;
+    if (!game.Dealt())
+        return cells;
+    // The first card keeps its id in its cell until the chain closes there, but it is the talon.
+    const auto first = inChain(game) ? firstCell(game) : std::nullopt;
+    for (int row = 1; row <= RowCount; ++row)
+        for (int col = 1; col <= ColumnCount; ++col)
+            if (game.Tableau(row, col) != EmptyCell && Cell{row, col} != first)
+                cells.push_back({row, col});
+    return cells;
+}
+
+std::optional<Cell> talonJump(const GameState& game, int currentRow) {
+    const auto way = talonWay(game);
+    if (!way || way->rows.empty())
+        return std::nullopt;
+    const bool here = std::find(way->rows.begin(), way->rows.end(), currentRow) != way->rows.end();
+    // A suit's own row is the only one listed, so "here" only keeps a free row the player chose.
+    return Cell{here ? currentRow : way->rows.front(), way->col};
+}
+
+} // namespace vestorine

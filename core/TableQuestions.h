@@ -1,0 +1,51 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "GameState.h"
+
+// Questions a player may ask about the table, answered from what lies face up and from the rows
+// the suits own. Nothing here reads a card still face down, so an answer never gives one away.
+namespace vestorine {
+
+struct Cell {
+    int row = 0;
+    int col = 0;
+    friend bool operator==(const Cell&, const Cell&) = default;
+};
+
+// The column of the card's rank, 1..8; 0 for an id outside the deck.
+int columnOfCard(int card);
+
+// The column a rank key stands for: A K Q J, T or 1 for the ten, 9 8 7 (either case); 0 for
+// any other key.
+int columnOfRankKey(char key);
+
+// The row the suit (1..4) owns, 0 while it owns none.
+int rowOfSuit(const GameState& game, int suit);
+
+// The rows no suit owns yet, top to bottom.
+std::vector<int> freeRows(const GameState& game);
+
+// While a chain runs: the talon's column and the rows where it may go (its suit's row, or else
+// every free row). Nothing outside a chain.
+struct TalonWay {
+    int card = EmptyCell;
+    int col = 0;
+    std::vector<int> rows;
+};
+std::optional<TalonWay> talonWay(const GameState& game);
+
+// The cell of the first card turned up in this deal, once there is one.
+std::optional<Cell> firstCell(const GameState& game);
+
+// The cells whose card lies face down now, row by row: none before a deal completes.
+std::vector<Cell> faceDownCells(const GameState& game);
+
+// Where the key for the talon's home takes the cursor, standing in `currentRow`: the home cell
+// while the talon's suit owns a row; else its column in the current row when that row is free,
+// otherwise in the first free row. Nothing outside a chain.
+std::optional<Cell> talonJump(const GameState& game, int currentRow);
+
+} // namespace vestorine
