@@ -218,12 +218,9 @@ void TFormDos::paintBacks() {
     QPainter painter(&picture);
     for (int choice = 1; choice <= vestorine::BackChoiceCount; ++choice) {
         const QPoint at = cellOrigin(choice);
-        const bool crosshatch = choice > vestorine::PictureBackCount;
-        const int column = (choice - 1) % GridSide + 1;
-        const int backId =
-            crosshatch ? vestorine::CrosshatchBack : vestorine::CrosshatchBack + choice;
-        cards::cdtDrawExt(painter, at.x(), at.y(), m_cardWidth, m_cardHeight, backId,
-                          cards::FaceDown, vestorine::colorFromTable(column));
+        const vestorine::BackPicture shown = vestorine::backOfChoice(choice);
+        cards::cdtDrawExt(painter, at.x(), at.y(), m_cardWidth, m_cardHeight, shown.back,
+                          cards::FaceDown, shown.color);
     }
     painter.end();
     update();
@@ -235,10 +232,7 @@ void TFormDos::ImageJeuMouseUp(QPoint point) {
 }
 
 void TFormDos::chooseBack(int choice) {
-    if (choice <= vestorine::PictureBackCount)
-        m_back.choosePicture(choice);
-    else
-        m_back.chooseCrosshatch(choice - vestorine::PictureBackCount);
+    m_back.choose(choice);
     hide();
 }
 
