@@ -112,4 +112,23 @@ std::optional<RevealResult> GameState::Reveal(int row, int col) {
     return result;
 }
 
+GamePhase GameState::phase() const {
+    if (!m_dealt)
+        return GamePhase::NotDealt;
+    if (!m_picked)
+        return GamePhase::AwaitingFirstCard;
+    if (!m_revealing)
+        return GamePhase::CarryingTalon;
+    if (m_gameLost || allEmpty())
+        return GamePhase::Over;
+    return GamePhase::Revealing;
+}
+
+int GameState::rowOfSuit(int suit) const {
+    for (int row = 1; row <= RowCount; ++row)
+        if (suit != 0 && RowSuit(row) == suit)
+            return row;
+    return 0;
+}
+
 } // namespace vestorine

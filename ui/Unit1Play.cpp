@@ -42,7 +42,7 @@ void TForm1::cellClicked(int row, int col) {
 void TForm1::cellKeyed(int row, int col) {
     // While the talon is up the mouse can only carry it: the key drops it with its centre in
     // the cell. Otherwise the key clicks the cell.
-    if (!ImageTalon->isHidden())
+    if (m_game.phase() == vestorine::GamePhase::CarryingTalon)
         placeTalon(row, col);
     else
         cellClicked(row, col);
