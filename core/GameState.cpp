@@ -99,15 +99,18 @@ std::optional<RevealResult> GameState::Reveal(int row, int col) {
         return std::nullopt;
 
     RevealResult result{cell, RevealVerdict::Continue};
+    const bool lostBefore = m_gameLost;
     if (!fitsHome(cell, row, col))
         m_gameLost = true;
     cell = EmptyCell;
     if (m_gameLost) {
         m_messageIndex = MsgLost;
         result.verdict = RevealVerdict::Lost;
+        result.decided = !lostBefore;
     } else if (allEmpty()) {
         m_messageIndex = MsgWon;
         result.verdict = RevealVerdict::Won;
+        result.decided = true;
     }
     return result;
 }

@@ -25,6 +25,9 @@ enum class RevealVerdict { Continue, Lost, Won };
 struct RevealResult {
     int card = EmptyCell;
     RevealVerdict verdict = RevealVerdict::Continue;
+    // This reveal decided the game: the last card won it, or the first misplaced one lost it.
+    // The reveals after a loss repeat the verdict without deciding anything.
+    bool decided = false;
 };
 
 // Where a deal stands, as the window needs to know it.
