@@ -20,15 +20,25 @@ void CardBackChoice::chooseCrosshatch(int j) {
     RandomBack = false;
 }
 
+void CardBackChoice::choose(int n) {
+    if (isCrosshatchChoice(n))
+        chooseCrosshatch(n - PictureBackCount);
+    else
+        choosePicture(n);
+}
+
+int CardBackChoice::choice() const {
+    return Back > CrosshatchBack ? Back - CrosshatchBack : ColorIndex + PictureBackCount;
+}
+
 void CardBackChoice::randomPick(RandomSource& random) {
     random.seedFromClock();
     const int n = random.uniform(1, BackChoiceCount);
-    if (n <= PictureBackCount) {
-        Back = CrosshatchBack + n;
-    } else {
-        Back = CrosshatchBack;
-        BackColor = colorFromTable(n - PictureBackCount);
-    }
+    // The colour comes with the crosshatch only: ColorIndex still names the player's choice.
+    const BackPicture picture = backOfChoice(n);
+    Back = picture.back;
+    if (isCrosshatchChoice(n))
+        BackColor = picture.color;
 }
 
 } // namespace vestorine

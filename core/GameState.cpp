@@ -99,17 +99,39 @@ std::optional<RevealResult> GameState::Reveal(int row, int col) {
         return std::nullopt;
 
     RevealResult result{cell, RevealVerdict::Continue};
+    const bool lostBefore = m_gameLost;
     if (!fitsHome(cell, row, col))
         m_gameLost = true;
     cell = EmptyCell;
     if (m_gameLost) {
         m_messageIndex = MsgLost;
         result.verdict = RevealVerdict::Lost;
+        result.decided = !lostBefore;
     } else if (allEmpty()) {
         m_messageIndex = MsgWon;
         result.verdict = RevealVerdict::Won;
+        result.decided = true;
     }
     return result;
+}
+
+GamePhase GameState::phase() const {
+    if (!m_dealt)
+        return GamePhase::NotDealt;
+    if (!m_picked)
+        return GamePhase::AwaitingFirstCard;
+    if (!m_revealing)
+        return GamePhase::CarryingTalon;
+    if (m_gameLost || allEmpty())
+        return GamePhase::Over;
+    return GamePhase::Revealing;
+}
+
+int GameState::rowOfSuit(int suit) const {
+    for (int row = 1; row <= RowCount; ++row)
+        if (suit != 0 && RowSuit(row) == suit)
+            return row;
+    return 0;
 }
 
 } // namespace vestorine

@@ -25,6 +25,18 @@ enum class RevealVerdict { Continue, Lost, Won };
 struct RevealResult {
     int card = EmptyCell;
     RevealVerdict verdict = RevealVerdict::Continue;
+    // This reveal decided the game: the last card won it, or the first misplaced one lost it.
+    // The reveals after a loss repeat the verdict without deciding anything.
+    bool decided = false;
+};
+
+// Where a deal stands, as the window needs to know it.
+enum class GamePhase {
+    NotDealt,          // no deal yet, or one being dealt
+    AwaitingFirstCard, // dealt; no card turned up yet
+    CarryingTalon,     // the chain runs: the talon waits to be laid home
+    Revealing,         // the chain is closed; the remaining cards wait to be turned up
+    Over,              // won, or lost: the cards still face down may be turned up all the same
 };
 
 // The rules of one game and the status message they select. Rows and columns count from 1.
@@ -48,6 +60,9 @@ public:
     bool Picked() const { return m_picked; }
     bool Revealing() const { return m_revealing; }
     bool GameLost() const { return m_gameLost; }
+    GamePhase phase() const;
+    // The row suit (1..4) owns, 0 while it owns none.
+    int rowOfSuit(int suit) const;
     int MessageIndex() const { return m_messageIndex; }
     int Language() const { return m_language; }
 

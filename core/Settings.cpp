@@ -102,20 +102,14 @@ SettingsRead parseSettings(std::string_view text) {
 }
 
 int deckCode(const CardBackChoice& back) {
-    if (back.RandomBack)
-        return RandomDeckCode;
-    if (back.Back > CrosshatchBack)
-        return back.Back - CrosshatchBack;
-    return back.ColorIndex + PictureBackCount;
+    return back.RandomBack ? RandomDeckCode : back.choice();
 }
 
 void applyDeckCode(CardBackChoice& back, int code) {
     if (code == RandomDeckCode)
         back.chooseRandom();
-    else if (code <= PictureBackCount)
-        back.choosePicture(code);
     else
-        back.chooseCrosshatch(code - PictureBackCount);
+        back.choose(code);
 }
 
 std::string formatSettings(int language, const CardBackChoice& back) {

@@ -34,7 +34,7 @@ std::optional<int> parseInteger(std::string_view text);
 
 SettingsRead parseSettings(std::string_view text);
 
-// 0 = random back at every deal, 1..12 = picture back, 13..16 = crosshatch colour.
+// 0 = random back at every deal, 1..16 = the chooser's choice (1..12 picture, 13..16 crosshatch).
 int deckCode(const CardBackChoice& back);
 void applyDeckCode(CardBackChoice& back, int code);
 

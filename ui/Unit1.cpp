@@ -2,6 +2,7 @@
 
 #include "CardBack.h"
 #include "CardDraw.h"
+#include "GameEvents.h"
 #include "GameState.h"
 #include "SettingsFile.h"
 #include "StatisticsKeeper.h"
@@ -277,7 +278,7 @@ void TForm1::endProgram() {
     if (m_ending)
         return;
     m_ending = true;
-    m_statistics->abandoned();
+    record(vestorine::interruptionEvent(m_game.phase()));
     save_configuration();
     QCoreApplication::exit(0);
 }

@@ -14,6 +14,7 @@ namespace vestorine {
 class GameState;
 struct CardBackChoice;
 struct RevealResult;
+enum class StatisticsEvent;
 } // namespace vestorine
 
 class CardImage;
@@ -102,6 +103,8 @@ private:
     void ImageTalonMouseUp(Qt::MouseButton button, int X, int Y);
     void showRevealed(int row, int col, const vestorine::RevealResult& revealed);
     void placeTalon(int row, int col);
+    // Passes on to the statistics what the game reported, if anything.
+    void record(std::optional<vestorine::StatisticsEvent> event);
 
     // Painting, status and blinking (Unit1Deal.cpp).
     void paintPlaceholder(int row, int col);

@@ -2,6 +2,7 @@
 
 #include "CardBack.h"
 #include "CardDraw.h"
+#include "GameEvents.h"
 #include "GameState.h"
 #include "StatisticsKeeper.h"
 #include "UnitLoto.h"
@@ -40,7 +41,7 @@ void TForm1::outsideDeal(std::function<void()> action) {
 }
 
 void TForm1::dealCards() {
-    m_statistics->abandoned();
+    record(vestorine::interruptionEvent(m_game.phase()));
     if (m_loto)
         m_loto->hide();
     paintAllPlaceholders();

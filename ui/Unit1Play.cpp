@@ -1,5 +1,6 @@
 #include "Unit1.h"
 
+#include "GameEvents.h"
 #include "GameState.h"
 #include "StatisticsKeeper.h"
 #include "access/StatusAnnouncer.h"
@@ -32,7 +33,7 @@ void TForm1::cellClicked(int row, int col) {
         paintTalon(*card);
         showStatus();
         repaint();
-        m_statistics->gameStarted();
+        record(vestorine::pickEvent(card));
         return;
     }
     if (const auto revealed = m_game.Reveal(row, col))
@@ -42,7 +43,7 @@ void TForm1::cellClicked(int row, int col) {
 void TForm1::cellKeyed(int row, int col) {
     // While the talon is up the mouse can only carry it: the key drops it with its centre in
     // the cell. Otherwise the key clicks the cell.
-    if (!ImageTalon->isHidden())
+    if (m_game.phase() == vestorine::GamePhase::CarryingTalon)
         placeTalon(row, col);
     else
         cellClicked(row, col);
@@ -57,23 +58,27 @@ void TForm1::actedOn(int row, int col) {
 void TForm1::showRevealed(int row, int col, const vestorine::RevealResult& revealed) {
     paintFace(row, col, revealed.card);
     repaint();
+    record(vestorine::revealEvent(revealed));
     switch (revealed.verdict) {
     case vestorine::RevealVerdict::Lost:
         TimerBlinking->stop();
         setStatusFont(LostPointSize);
         showStatus();
-        m_statistics->lost();
         break;
     case vestorine::RevealVerdict::Won:
         setStatusFont(WonPointSize);
         startBlinking();
         showStatus();
-        m_statistics->won(vestorine::WinKind::AtReveal);
         showLotoWindow();
         break;
     case vestorine::RevealVerdict::Continue:
         break;
     }
+}
+
+void TForm1::record(std::optional<vestorine::StatisticsEvent> event) {
+    if (event)
+        m_statistics->record(*event);
 }
 
 void TForm1::ImageTalonMouseDown(Qt::MouseButton, int X, int Y) {
@@ -125,8 +130,7 @@ void TForm1::placeTalon(int row, int col) {
         setStatusFont(result.AllPlaced ? WonPointSize : 0);
         startBlinking();
         showStatus();
-        if (result.AllPlaced)
-            m_statistics->won(vestorine::WinKind::ByChain);
+        record(vestorine::placeEvent(result));
         return;
     }
 }

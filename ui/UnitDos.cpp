@@ -16,11 +16,21 @@
 #include "common/SmallWindow.h"
 #include "common/WindowTexts.h"
 #include "table/CellCursor.h"
+#include "table/TableGeometry.h"
 
 namespace {
 
-constexpr int Gap = 10;
+constexpr int Gap = GridGeometry::Gap;
 constexpr int GridSide = 4;
+
+// Choice n lies in the n-th cell, counted row by row.
+int choiceOf(int row, int col) {
+    return (row - 1) * GridSide + col;
+}
+
+GridGeometry backGrid(int cardWidth, int cardHeight) {
+    return {QSize(cardWidth, cardHeight), GridSide, GridSide};
+}
 
 QFont sansFont(int pixels) {
     return fonts::make(fonts::Family::Arial, pixels, true, true);
@@ -46,7 +56,7 @@ public:
     QString gridName() const override { return texts::text(texts::backChooser(language).grid); }
     QString cellName(int row, int col) const override {
         const auto& names = texts::backChooser(language).backs;
-        return texts::text(names[std::size_t((row - 1) * GridSide + col - 1)]);
+        return texts::text(names[std::size_t(choiceOf(row, col) - 1)]);
     }
     QRect cellRect(int row, int col) const override { return m_form.cellRect(row, col); }
 
@@ -95,7 +105,7 @@ TFormDos::TFormDos(vestorine::CardBackChoice& back, QWidget* parent)
                               [this](int row, int col) { return cellRect(row, col); });
     connect(m_cursor, &CellCursor::moved, m_cells, &BackCells::setCursor);
     connect(m_cursor, &CellCursor::activated, this,
-            [this](int row, int col) { chooseBack((row - 1) * GridSide + col); });
+            [this](int row, int col) { chooseBack(choiceOf(row, col)); });
 
     Label1 = new QLabel(texts::text(words.invitation), this);
     Label1->setGeometry(16, 448, 223, 17);
@@ -139,23 +149,16 @@ void TFormDos::fitLabel() {
 }
 
 QPoint TFormDos::cellOrigin(int choice) const {
-    const int row = (choice - 1) / GridSide;
-    const int col = (choice - 1) % GridSide;
-    return {col * (m_cardWidth + Gap), row * (m_cardHeight + Gap)};
+    return cellRect((choice - 1) / GridSide + 1, (choice - 1) % GridSide + 1).topLeft();
 }
 
 QRect TFormDos::cellRect(int row, int col) const {
-    return {cellOrigin((row - 1) * GridSide + col), QSize(m_cardWidth, m_cardHeight)};
+    return backGrid(m_cardWidth, m_cardHeight).cellRect(row, col);
 }
 
 int TFormDos::choiceAt(QPoint point) const {
-    for (int choice = 1; choice <= vestorine::BackChoiceCount; ++choice) {
-        const QPoint origin = cellOrigin(choice);
-        if (origin.x() < point.x() && point.x() < origin.x() + m_cardWidth &&
-            origin.y() < point.y() && point.y() < origin.y() + m_cardHeight)
-            return choice;
-    }
-    return 0;
+    const auto cell = backGrid(m_cardWidth, m_cardHeight).cellAt(point);
+    return cell ? choiceOf(cell->row, cell->col) : 0;
 }
 
 // A restore from the minimised state is also a show; only a real opening paints anew.
@@ -182,12 +185,9 @@ void TFormDos::paintBacks() {
     QPainter painter(&picture);
     for (int choice = 1; choice <= vestorine::BackChoiceCount; ++choice) {
         const QPoint at = cellOrigin(choice);
-        const bool crosshatch = choice > vestorine::PictureBackCount;
-        const int column = (choice - 1) % GridSide + 1;
-        const int backId =
-            crosshatch ? vestorine::CrosshatchBack : vestorine::CrosshatchBack + choice;
-        cards::cdtDrawExt(painter, at.x(), at.y(), m_cardWidth, m_cardHeight, backId,
-                          cards::FaceDown, vestorine::colorFromTable(column));
+        const vestorine::BackPicture shown = vestorine::backOfChoice(choice);
+        cards::cdtDrawExt(painter, at.x(), at.y(), m_cardWidth, m_cardHeight, shown.back,
+                          cards::FaceDown, shown.color);
     }
     painter.end();
     update();
@@ -199,10 +199,7 @@ void TFormDos::ImageJeuMouseUp(QPoint point) {
 }
 
 void TFormDos::chooseBack(int choice) {
-    if (choice <= vestorine::PictureBackCount)
-        m_back.choosePicture(choice);
-    else
-        m_back.chooseCrosshatch(choice - vestorine::PictureBackCount);
+    m_back.choose(choice);
     hide();
 }
 

@@ -10,14 +10,12 @@
 
 #include "CardDraw.h"
 #include "Messages.h"
-#include "RandomSource.h"
 #include "common/Fonts.h"
 #include "common/SmallWindow.h"
 #include "common/WindowTexts.h"
 
 namespace {
 
-constexpr int HighestNumber = 49;
 constexpr std::array<int, TFormLoto::SlotCount> SlotLeft{16, 56, 96, 136, 176, 216, 312};
 
 QFont sansFont(int pixels) {
@@ -101,7 +99,7 @@ void TFormLoto::showEvent(QShowEvent* event) {
 
 void TFormLoto::resetGrid() {
     TimerLoto->stop();
-    m_numbers.fill(0);
+    m_lottery.reset();
     m_slot = 1;
     for (int k = 0; k < SlotCount; ++k) {
         Edits[k]->setText(QStringLiteral("00"));
@@ -142,12 +140,6 @@ void TFormLoto::ButtonMouseUp(int slot) {
 
 // Every tick draws afresh, so the box keeps changing while the button is held.
 void TFormLoto::TimerLotoTimer() {
-    const int k = m_slot;
-    m_random.seedFromClock();
-    int candidate = m_random.uniform(1, HighestNumber);
-    const auto earlier = m_numbers.begin() + (k - 1);
-    while (std::find(m_numbers.begin(), earlier, candidate) != earlier)
-        candidate = candidate % HighestNumber + 1;
-    m_numbers[k - 1] = candidate;
-    Edits[k - 1]->setText(QString::number(candidate));
+    const int number = m_lottery.draw(m_slot, m_random);
+    Edits[m_slot - 1]->setText(QString::number(number));
 }

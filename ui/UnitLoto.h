@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include "Lottery.h"
+
 namespace vestorine {
 class RandomSource;
 }
@@ -18,7 +20,7 @@ class QTimer;
 class TFormLoto : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int SlotCount = 7;
+    static constexpr int SlotCount = vestorine::Lottery::SlotCount;
 
     explicit TFormLoto(vestorine::RandomSource& random, QWidget* parent = nullptr);
 
@@ -27,7 +29,7 @@ public:
     void applyLanguage(int language);
 
     // Slot k (1..7); 0 when it was not drawn.
-    int LotoNumbers(int slot) const { return m_numbers[slot - 1]; }
+    int LotoNumbers(int slot) const { return m_lottery.number(slot); }
     int LotoSlot() const { return m_slot; }
 
     QLabel* Label1 = nullptr;
@@ -50,6 +52,6 @@ private:
     void ButtonMouseUp(int slot);
 
     vestorine::RandomSource& m_random;
-    std::array<int, SlotCount> m_numbers{};
+    vestorine::Lottery m_lottery;
     int m_slot = 1;
 };

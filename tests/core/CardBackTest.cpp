@@ -82,3 +82,34 @@ TEST(CardBack, RandomPickCoversAllSixteenBacksWithoutTouchingTheIndex) {
         EXPECT_TRUE(choice.RandomBack);
     }
 }
+
+// One mapping serves the chooser's cells, its picture and the deck codes of the settings file.
+TEST(CardBack, EachChoiceShowsAndChoosesItsBack) {
+    struct Case {
+        int n;
+        int back;
+        ColorValue shownColour;
+        int colorIndex; // after choosing it; 2 = left as it was
+    };
+    const Case cases[] = {{1, 54, 0x000080, 2},  {4, 57, 0xF0CAA6, 2},  {6, 59, 0x0000FF, 2},
+                          {12, 65, 0xF0CAA6, 2}, {13, 53, 0x000080, 1}, {14, 53, 0x0000FF, 2},
+                          {15, 53, 0x00FFFF, 3}, {16, 53, 0xF0CAA6, 4}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(backOfChoice(c.n), (BackPicture{c.back, c.shownColour})) << c.n;
+        CardBackChoice choice;
+        choice.chooseCrosshatch(2);
+        choice.chooseRandom();
+        choice.choose(c.n);
+        EXPECT_FALSE(choice.RandomBack) << c.n;
+        EXPECT_EQ(choice.Back, c.back) << c.n;
+        EXPECT_EQ(choice.ColorIndex, c.colorIndex) << c.n;
+        if (c.n > 12) {
+            EXPECT_EQ(choice.BackColor, c.shownColour) << c.n;
+        }
+        EXPECT_EQ(choice.choice(), c.n);
+    }
+    CardBackChoice untouched;
+    untouched.choose(0);
+    untouched.choose(17);
+    EXPECT_TRUE(untouched.RandomBack);
+}

@@ -71,3 +71,14 @@ TEST(TableGeometry, DropPointIsTheTalonsCentre) {
 }
 
 } // namespace
+
+// The back chooser's grid of four by four uses the same strict test.
+TEST(GridGeometry, AnySizeOfGridKeepsTheStrictTestAndTheGap) {
+    const GridGeometry chooser{QSize(71, 96), 4, 4};
+    EXPECT_EQ(chooser.cellRect(4, 4), QRect(243, 318, 71, 96));
+    EXPECT_EQ(chooser.cellAt({244, 319}), (Cell{4, 4}));
+    EXPECT_EQ(chooser.cellAt({243, 319}), std::nullopt);
+    EXPECT_EQ(chooser.cellAt({313, 413}), (Cell{4, 4}));
+    EXPECT_EQ(chooser.cellAt({314, 400}), std::nullopt);
+    EXPECT_EQ(chooser.cellAt({400, 50}), std::nullopt) << "no fifth column";
+}

@@ -65,9 +65,8 @@ QString TableCells::talonName() const {
 // Which row the talon's suit owns, as the game reports it: for the player's information only.
 QString TableCells::talonDescription() const {
     const Words& set = words(m_game.Language());
-    for (int row = 1; row <= vestorine::RowCount; ++row)
-        if (m_game.RowSuit(row) == vestorine::suitNumber(m_talonCard))
-            return QString::fromUtf8(set.owns).arg(row);
+    if (const int row = m_game.rowOfSuit(vestorine::suitNumber(m_talonCard)))
+        return QString::fromUtf8(set.owns).arg(row);
     return QString::fromUtf8(set.ownsNone);
 }
 

@@ -2,6 +2,23 @@
 
 #include "Cards.h"
 
+QRect GridGeometry::cellRect(int row, int col) const {
+    return {QPoint((col - 1) * (cell.width() + Gap), (row - 1) * (cell.height() + Gap)), cell};
+}
+
+std::optional<GridGeometry::Cell> GridGeometry::cellAt(QPoint p) const {
+    for (int row = 1; row <= rows; ++row) {
+        for (int col = 1; col <= columns; ++col) {
+            const QRect r = cellRect(row, col);
+            // Strict on all four sides; QRect's own right() and bottom() are one pixel short.
+            if (r.x() < p.x() && p.x() < r.x() + r.width() && r.y() < p.y() &&
+                p.y() < r.y() + r.height())
+                return Cell{row, col};
+        }
+    }
+    return std::nullopt;
+}
+
 TableGeometry::TableGeometry(int cardWidth, int cardHeight)
     : m_w(cardWidth)
     , m_h(cardHeight) {}
@@ -23,20 +40,8 @@ QPoint TableGeometry::legendPos() const {
     return {0, grid.top() + grid.height()};
 }
 
-QRect TableGeometry::cellRect(int row, int col) const {
-    return {(col - 1) * (m_w + Gap), (row - 1) * (m_h + Gap), m_w, m_h};
-}
-
-std::optional<TableGeometry::Cell> TableGeometry::cellAt(QPoint p) const {
-    for (int row = 1; row <= vestorine::RowCount; ++row) {
-        for (int col = 1; col <= vestorine::ColumnCount; ++col) {
-            const int left = (col - 1) * (m_w + Gap);
-            const int top = (row - 1) * (m_h + Gap);
-            if (left < p.x() && p.x() < left + m_w && top < p.y() && p.y() < top + m_h)
-                return Cell{row, col};
-        }
-    }
-    return std::nullopt;
+GridGeometry TableGeometry::grid() const {
+    return {QSize(m_w, m_h), vestorine::RowCount, vestorine::ColumnCount};
 }
 
 std::optional<TableGeometry::Cell> TableGeometry::cellAtWindow(QPoint windowPoint) const {

@@ -6,17 +6,32 @@
 #include <QRect>
 #include <QSize>
 
-// Where everything of the table lies for a card size W × H, in the window's client coordinates
-// unless said otherwise. Pure arithmetic, so the hit tests can be checked without a window.
-class TableGeometry {
-public:
+// A grid of equal cells with a gap between neighbours, in the grid picture's own coordinates.
+// Rows and columns count from 1.
+struct GridGeometry {
     struct Cell {
-        int row = 0; // 1..4
-        int col = 0; // 1..8
+        int row = 0;
+        int col = 0;
         bool operator==(const Cell&) const = default;
     };
 
     static constexpr int Gap = 10;
+
+    QSize cell;
+    int rows = 0;
+    int columns = 0;
+
+    QRect cellRect(int row, int col) const;
+    // The cell holding a point. Borders on the left and top edges and the gaps belong to no
+    // cell: every comparison is strict. Cells are tried row by row; the first match counts.
+    std::optional<Cell> cellAt(QPoint point) const;
+};
+
+// Where everything of the table lies for a card size W × H, in the window's client coordinates
+// unless said otherwise. Pure arithmetic, so the hit tests can be checked without a window.
+class TableGeometry {
+public:
+    using Cell = GridGeometry::Cell; // row 1..4, column 1..8
 
     TableGeometry(int cardWidth, int cardHeight);
 
@@ -29,11 +44,10 @@ public:
     QRect gridRect() const;
     QPoint legendPos() const;
 
-    // Cell (row, col) inside the grid picture.
-    QRect cellRect(int row, int col) const;
-    // The cell holding a point of the grid picture. Borders on the left and top edges and the
-    // gaps belong to no cell: every comparison is strict.
-    std::optional<Cell> cellAt(QPoint gridPoint) const;
+    // The 4 × 8 grid of the table, in the grid picture's coordinates.
+    GridGeometry grid() const;
+    QRect cellRect(int row, int col) const { return grid().cellRect(row, col); }
+    std::optional<Cell> cellAt(QPoint gridPoint) const { return grid().cellAt(gridPoint); }
     // The same test for a point of the window.
     std::optional<Cell> cellAtWindow(QPoint windowPoint) const;
 
