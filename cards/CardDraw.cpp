@@ -17,18 +17,24 @@ struct PictureKey {
     int mode;
     quint32 colour;
     QSize pixels;
+    bool fourColour;
 
     bool operator==(const PictureKey&) const = default;
 };
 
 size_t qHash(const PictureKey& key, size_t seed = 0) {
-    return qHashMulti(seed, key.card, key.mode, key.colour, key.pixels.width(),
-                      key.pixels.height());
+    return qHashMulti(seed, key.card, key.mode, key.colour, key.pixels.width(), key.pixels.height(),
+                      key.fourColour);
 }
 
 QHash<PictureKey, QImage>& pictureCache() {
     static QHash<PictureKey, QImage> cache;
     return cache;
+}
+
+bool& fourColourOption() {
+    static bool on = false;
+    return on;
 }
 
 bool isKnown(int card, int mode) {
@@ -56,7 +62,7 @@ QImage render(const PictureKey& key, qreal ratio) {
     painter.scale(key.pixels.width() / ratio / DesignWidth,
                   key.pixels.height() / ratio / DesignHeight);
     if (key.mode == FaceUp)
-        paintFace(painter, key.card);
+        paintFace(painter, key.card, key.fourColour);
     else if (key.card == Placeholder)
         paintPlaceholder(painter, toQColor(key.colour));
     else
@@ -95,7 +101,9 @@ bool cdtDrawExt(QPainter& painter, int x, int y, int width, int height, int card
     const QRectF target = snapToPixels(painter, QRectF(x, y, width, height), ratio);
     const QSize pixels(qMax(1, qRound(target.width() * ratio)),
                        qMax(1, qRound(target.height() * ratio)));
-    const PictureKey key{card, mode, effectiveColour(card, mode, colour), pixels};
+    // Backs ignore the option, so they keep one picture whichever suits are chosen.
+    const bool fourColour = mode == FaceUp && fourColourOption();
+    const PictureKey key{card, mode, effectiveColour(card, mode, colour), pixels, fourColour};
     auto& cache = pictureCache();
     auto found = cache.constFind(key);
     if (found == cache.constEnd())
@@ -106,6 +114,14 @@ bool cdtDrawExt(QPainter& painter, int x, int y, int width, int height, int card
 
 void cdtTerm() {
     pictureCache().clear();
+}
+
+void setFourColourSuits(bool on) {
+    fourColourOption() = on;
+}
+
+bool fourColourSuits() {
+    return fourColourOption();
 }
 
 } // namespace cards

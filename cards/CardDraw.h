@@ -26,4 +26,9 @@ bool cdtDrawExt(QPainter& painter, int x, int y, int width, int height, int card
                 quint32 colour);
 void cdtTerm();
 
+// Four-colour suits (off by default): spades black, hearts red, diamonds blue, clubs green, on
+// the faces and their indices. Backs and the empty cell are the same either way.
+void setFourColourSuits(bool on);
+bool fourColourSuits();
+
 } // namespace cards

@@ -23,7 +23,7 @@ CourtColours coloursFor(int rank, int suit) {
 }
 
 // One half of the picture: the figure from the head down to the waist, in a 45 × 39 box.
-void paintHalf(QPainter& painter, int rank, int suit) {
+void paintHalf(QPainter& painter, int rank, int suit, const QColor& ink) {
     const CourtColours colours = coloursFor(rank, suit);
     if (rank == 12)
         paintKing(painter, colours);
@@ -31,12 +31,12 @@ void paintHalf(QPainter& painter, int rank, int suit) {
         paintQueen(painter, colours);
     else
         paintJack(painter, colours);
-    drawSuit(painter, suit, QRectF(2.2, 2.2, 6.4, 7.0));
+    drawSuit(painter, suit, ink, QRectF(2.2, 2.2, 6.4, 7.0));
 }
 
 } // namespace
 
-void paintCourt(QPainter& painter, int rank, int suit) {
+void paintCourt(QPainter& painter, int rank, int suit, const QColor& ink) {
     painter.save();
     painter.setClipRect(Frame);
     painter.fillRect(Frame, Palette::Ground);
@@ -50,7 +50,7 @@ void paintCourt(QPainter& painter, int rank, int suit) {
         }
         // Each half keeps to its own side, so the picture reads the same either way up.
         painter.setClipRect(QRectF(0, 0, Frame.width(), Frame.height() / 2), Qt::IntersectClip);
-        paintHalf(painter, rank, suit);
+        paintHalf(painter, rank, suit, ink);
         painter.restore();
     }
     painter.setClipping(false);

@@ -42,28 +42,28 @@ const Layout& pipLayout(int pips) {
     return layouts[std::size_t(qBound(0, pips, 10))];
 }
 
-void paintPip(QPainter& painter, int suit, double x, double t) {
+void paintPip(QPainter& painter, int suit, const QColor& ink, double x, double t) {
     const double y = TopY + t * (BottomY - TopY);
-    drawSuit(painter, suit, QRectF(x - PipWidth / 2, y - PipHeight / 2, PipWidth, PipHeight),
+    drawSuit(painter, suit, ink, QRectF(x - PipWidth / 2, y - PipHeight / 2, PipWidth, PipHeight),
              t > 0.5);
 }
 
-void paintPips(QPainter& painter, int suit, int pips) {
+void paintPips(QPainter& painter, int suit, const QColor& ink, int pips) {
     const Layout& layout = pipLayout(pips);
     for (double t : layout.sides) {
-        paintPip(painter, suit, LeftX, t);
-        paintPip(painter, suit, RightX, t);
+        paintPip(painter, suit, ink, LeftX, t);
+        paintPip(painter, suit, ink, RightX, t);
     }
     for (double t : layout.centre)
-        paintPip(painter, suit, CentreX, t);
+        paintPip(painter, suit, ink, CentreX, t);
 }
 
-void paintAce(QPainter& painter, int suit) {
+void paintAce(QPainter& painter, int suit, const QColor& ink) {
     const bool spade = suit == Spades;
     const double w = spade ? 34.0 : 28.0;
     const double h = spade ? 36.0 : 30.0;
     const QRectF box(DesignWidth / 2 - w / 2, DesignHeight / 2 - h / 2, w, h);
-    drawSuit(painter, suit, box);
+    drawSuit(painter, suit, ink, box);
     if (!spade)
         return;
     // The ace of spades carries the deck's flourish: a fine white inline inside the big pip.
@@ -79,10 +79,10 @@ void paintAce(QPainter& painter, int suit) {
 }
 
 // Rank and small suit in the top-left corner; the caller turns the card for the other corner.
-void paintIndex(QPainter& painter, int rank, int suit) {
+void paintIndex(QPainter& painter, int rank, int suit, const QColor& ink) {
     const double glyphWidth = rank == 9 ? 8.6 : 6.4;
-    drawRank(painter, rank, suitColour(suit), QRectF(6.5 - glyphWidth / 2, 4.0, glyphWidth, 9.6));
-    drawSuit(painter, suit, QRectF(3.2, 15.5, 6.6, 7.2));
+    drawRank(painter, rank, ink, QRectF(6.5 - glyphWidth / 2, 4.0, glyphWidth, 9.6));
+    drawSuit(painter, suit, ink, QRectF(3.2, 15.5, 6.6, 7.2));
 }
 
 } // namespace
@@ -97,9 +97,10 @@ void paintBlankCard(QPainter& painter) {
     painter.restore();
 }
 
-void paintFace(QPainter& painter, int card) {
+void paintFace(QPainter& painter, int card, bool fourColour) {
     const int rank = card / 4;
     const int suit = card % 4;
+    const QColor ink = suitColour(suit, fourColour);
     paintBlankCard(painter);
     for (int corner = 0; corner < 2; ++corner) {
         painter.save();
@@ -107,15 +108,15 @@ void paintFace(QPainter& painter, int card) {
             painter.translate(DesignWidth, DesignHeight);
             painter.rotate(180);
         }
-        paintIndex(painter, rank, suit);
+        paintIndex(painter, rank, suit, ink);
         painter.restore();
     }
     if (rank == 0)
-        paintAce(painter, suit);
+        paintAce(painter, suit, ink);
     else if (rank >= 10)
-        paintCourt(painter, rank, suit);
+        paintCourt(painter, rank, suit, ink);
     else
-        paintPips(painter, suit, rank + 1);
+        paintPips(painter, suit, ink, rank + 1);
 }
 
 } // namespace cards

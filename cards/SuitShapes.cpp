@@ -187,7 +187,12 @@ QPainterPath king() {
 
 } // namespace
 
-QColor suitColour(int suit) {
+QColor suitColour(int suit, bool fourColour) {
+    // Deep shades of equal weight, so no suit stands out and each stays clear on white.
+    if (fourColour && suit == Diamonds)
+        return QColor(0x10, 0x4A, 0xC8);
+    if (fourColour && suit == Clubs)
+        return QColor(0x0E, 0x7A, 0x2A);
     return suit == Diamonds || suit == Hearts ? QColor(0xC8, 0x10, 0x2E) : QColor(0x1A, 0x1A, 0x1A);
 }
 
@@ -196,14 +201,14 @@ const QPainterPath& suitPath(int suit) {
     return paths[std::size_t(suit & 3)];
 }
 
-void drawSuit(QPainter& painter, int suit, const QRectF& box, bool upsideDown) {
+void drawSuit(QPainter& painter, int suit, const QColor& ink, const QRectF& box, bool upsideDown) {
     painter.save();
     painter.translate(box.center());
     if (upsideDown)
         painter.rotate(180);
     painter.scale(box.width(), box.height());
     painter.setPen(Qt::NoPen);
-    painter.setBrush(suitColour(suit));
+    painter.setBrush(ink);
     painter.drawPath(suitPath(suit));
     painter.restore();
 }

@@ -16,13 +16,16 @@ inline constexpr double DesignHeight = 96.0;
 // Suit order of the card ids: id mod 4.
 enum Suit { Clubs = 0, Diamonds = 1, Hearts = 2, Spades = 3 };
 
-QColor suitColour(int suit);
+// The ink of a suit: red and black, or with fourColour spades black, hearts red, diamonds blue
+// and clubs green.
+QColor suitColour(int suit, bool fourColour = false);
 
 // The suit sign filling a unit box centred on the origin.
 const QPainterPath& suitPath(int suit);
 
-// Fills the suit sign into box, turned half a turn when upsideDown.
-void drawSuit(QPainter& painter, int suit, const QRectF& box, bool upsideDown = false);
+// Fills the suit sign into box in ink, turned half a turn when upsideDown.
+void drawSuit(QPainter& painter, int suit, const QColor& ink, const QRectF& box,
+              bool upsideDown = false);
 
 // The rank letter (rank index 0 = ace .. 12 = king) as stroke centre lines in a box 10 units
 // high; its width is rankGlyphWidth(). Drawn with a pen of RankStroke units.

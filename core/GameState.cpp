@@ -1,7 +1,5 @@
 #include "GameState.h"
 
-#include <utility>
-
 #include "CardBack.h"
 #include "RandomSource.h"
 
@@ -12,24 +10,22 @@ GameState::GameState(CardBackChoice& back, RandomSource& random)
     , m_random(random) {}
 
 void GameState::StartDeal() {
+    StartDeal(m_random.drawDealNumber());
+}
+
+bool GameState::StartDeal(int dealNumber) {
+    if (!isDealNumber(dealNumber))
+        return false;
     m_dealt = m_picked = m_revealing = m_gameLost = false;
     m_messageIndex = MsgBlank;
     m_rowSuit.fill(0);
-    shuffleDeck();
-    if (m_back.RandomBack)
-        m_back.randomPick(m_random);
-}
-
-void GameState::shuffleDeck() {
-    m_random.seedFromClock();
-    auto deck = deckInTableOrder();
-    for (int i = CellCount; i >= 2; --i) {
-        const int j = m_random.uniform(1, i);
-        if (j != i)
-            std::swap(deck[i - 1], deck[j - 1]);
-    }
+    m_dealNumber = dealNumber;
+    const auto deck = m_random.deckForDeal(dealNumber);
     for (int i = 0; i < CellCount; ++i)
         m_tableau[i / ColumnCount][i % ColumnCount] = deck[i];
+    if (m_back.RandomBack)
+        m_back.randomPick(m_random);
+    return true;
 }
 
 void GameState::EndDeal() {

@@ -45,12 +45,16 @@ class GameState {
 public:
     GameState(CardBackChoice& back, RandomSource& random);
 
+    // Deals a number drawn from the random source.
     void StartDeal();
+    // Deals the given number again; a number outside 1..999,999,999 deals nothing (false).
+    bool StartDeal(int dealNumber);
     void EndDeal();
     std::optional<int> Pick(int row, int col);
     PlaceResult Place(int row, int col);
     std::optional<RevealResult> Reveal(int row, int col);
 
+    int DealNumber() const { return m_dealNumber; } // 0 before the first deal
     int Tableau(int row, int col) const { return m_tableau[row - 1][col - 1]; }
     int RowSuit(int row) const { return m_rowSuit[row - 1]; }
     int CurrentCard() const { return m_currentCard; }
@@ -77,13 +81,13 @@ private:
     // Whether card may lie in (row, col): its rank's column, in a row its suit owns or may claim.
     bool fitsHome(int card, int row, int col) const;
     bool allEmpty() const;
-    void shuffleDeck();
 
     CardBackChoice& m_back;
     RandomSource& m_random;
 
     std::array<std::array<int, ColumnCount>, RowCount> m_tableau{};
     std::array<int, RowCount> m_rowSuit{};
+    int m_dealNumber = 0;
     int m_currentCard = 0;
     int m_firstRow = 0;
     int m_firstCol = 0;

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <random>
+
+#include "Cards.h"
+#include "DealShuffle.h"
 
 namespace vestorine {
 
@@ -13,6 +17,14 @@ public:
     virtual void seedFromClock() = 0;
     // A uniform integer in [low, high].
     virtual int uniform(int low, int high) = 0;
+
+    // The number of a new deal, seeded from the clock like every other use.
+    virtual int drawDealNumber() {
+        seedFromClock();
+        return uniform(FirstDealNumber, LastDealNumber);
+    }
+    // The cards of deal `number`. Only a test double departs from the portable shuffle.
+    virtual std::array<int, CellCount> deckForDeal(int number) { return dealDeck(number); }
 };
 
 // Production source: a Mersenne twister re-seeded from the high-resolution clock before each

@@ -1,4 +1,5 @@
-// Writes a contact sheet of every card picture, each labelled with its id:
+// Writes a contact sheet of every card picture, each labelled with its id, the faces once in two
+// colours and once in four:
 //   contactsheet [output directory [pixel ratio...]]
 // The directory defaults to the current one and the ratios to 1 and 2, giving cards.png and
 // cards@2x.png (cards@1.5x.png for a ratio of 1.5).
@@ -19,6 +20,7 @@ struct Entry {
     int card;
     int mode;
     quint32 colour;
+    bool fourColour = false;
 };
 
 constexpr int Columns = 13;
@@ -27,9 +29,10 @@ constexpr int LabelHeight = 14;
 
 std::vector<Entry> entries() {
     std::vector<Entry> all;
-    for (int suit = 0; suit < 4; ++suit)
-        for (int rank = 0; rank < 13; ++rank)
-            all.push_back({4 * rank + suit, cards::FaceUp, 0xFFFFFF});
+    for (bool fourColour : {false, true})
+        for (int suit = 0; suit < 4; ++suit)
+            for (int rank = 0; rank < 13; ++rank)
+                all.push_back({4 * rank + suit, cards::FaceUp, 0xFFFFFF, fourColour});
     for (quint32 colour : {0x000080u, 0x0000FFu, 0x00FFFFu, 0xF0CAA6u})
         all.push_back({53, cards::FaceDown, colour});
     for (int back = 54; back <= 65; ++back)
@@ -53,10 +56,12 @@ QImage sheet(qreal ratio, int w, int h) {
     for (std::size_t i = 0; i < all.size(); ++i) {
         const int x = Gap + int(i % Columns) * (w + Gap);
         const int y = Gap + int(i / Columns) * (h + LabelHeight + Gap);
+        cards::setFourColourSuits(all[i].fourColour);
         cards::cdtDrawExt(painter, x, y, w, h, all[i].card, all[i].mode, all[i].colour);
         painter.drawText(QRect(x, y + h, w, LabelHeight), Qt::AlignCenter,
                          QString::number(all[i].card));
     }
+    cards::setFourColourSuits(false);
     return image;
 }
 

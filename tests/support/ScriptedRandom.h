@@ -23,6 +23,22 @@ public:
         return value;
     }
 
+    // Deals keep today's scripting: the number comes from `nextDealNumber` and the deck from the
+    // scripted draws, one per step of the shuffle, whatever the number.
+    int drawDealNumber() override {
+        seedFromClock();
+        return nextDealNumber;
+    }
+    std::array<int, vestorine::CellCount> deckForDeal(int) override {
+        auto deck = vestorine::deckInTableOrder();
+        for (int i = vestorine::CellCount; i >= 2; --i) {
+            const int j = uniform(1, i);
+            if (j != i)
+                std::swap(deck[i - 1], deck[j - 1]);
+        }
+        return deck;
+    }
+
     void append(int value) { draws.push_back(value); }
 
     // Scripts the next shuffle so that the deal lays out `layout` (32 ids, row by row).
@@ -38,6 +54,7 @@ public:
 
     std::deque<int> draws;
     int seeds = 0;
+    int nextDealNumber = 1;
 };
 
 // Layouts used across the tests.
