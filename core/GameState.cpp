@@ -130,4 +130,25 @@ int GameState::rowOfSuit(int suit) const {
     return 0;
 }
 
+GameRecord GameState::snapshot() const {
+    return {m_tableau, m_rowSuit,   m_currentCard, m_firstRow,     m_firstCol,  m_dealt,
+            m_picked,  m_revealing, m_gameLost,    m_messageIndex, m_back.Back, m_back.BackColor};
+}
+
+void GameState::restore(const GameRecord& r) {
+    m_tableau = r.tableau;
+    m_rowSuit = r.rowSuit;
+    m_currentCard = r.currentCard;
+    m_firstRow = r.firstRow;
+    m_firstCol = r.firstCol;
+    m_dealt = r.dealt;
+    m_picked = r.picked;
+    m_revealing = r.revealing;
+    m_gameLost = r.gameLost;
+    m_messageIndex = r.messageIndex;
+    // The back it was dealt with; the player's choice of a random back stays.
+    m_back.Back = r.back;
+    m_back.BackColor = r.backColor;
+}
+
 } // namespace vestorine

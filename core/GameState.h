@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "Cards.h"
+#include "GameRecord.h"
 #include "Messages.h"
 
 namespace vestorine {
@@ -73,6 +74,10 @@ public:
     // The window sets the first invitation itself; the language switch sets the language.
     void setMessageIndex(int index) { m_messageIndex = index; }
     void setLanguage(int language) { m_language = language; }
+
+    // The game as it stands, and the same game put back, back included, from such a record.
+    GameRecord snapshot() const;
+    void restore(const GameRecord& record);
 
     // The text the status line shows now.
     std::string_view statusText() const { return message(m_messageIndex, m_language); }

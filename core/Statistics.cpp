@@ -1,6 +1,7 @@
 #include "Statistics.h"
 
 #include <array>
+#include <initializer_list>
 #include <limits>
 
 #include "Settings.h"
@@ -9,15 +10,18 @@ namespace vestorine {
 
 namespace {
 
-// Counts stop at the largest int rather than wrap.
-void increment(int& count) {
-    if (count < std::numeric_limits<int>::max())
+using Count = std::int64_t;
+constexpr Count Max = std::numeric_limits<Count>::max();
+
+// Counts stop at the largest value rather than wrap.
+void increment(Count& count) {
+    if (count < Max)
         ++count;
 }
 
 struct Field {
     std::string_view key;
-    int Statistics::*count;
+    Count Statistics::*count;
 };
 
 constexpr std::array<Field, 7> Fields{{
@@ -30,41 +34,103 @@ constexpr std::array<Field, 7> Fields{{
     {"BEST_STREAK", &Statistics::bestStreak},
 }};
 
-// Plain decimal digits, at most what an int holds; no sign, no blanks.
-std::optional<int> parseCount(std::string_view text) {
-    if (text.empty() || text.size() > 10)
+// Plain decimal digits, at most what 64 bits hold; no sign, no blanks.
+std::optional<Count> parseCount(std::string_view text) {
+    if (text.empty() || text.size() > 19)
         return std::nullopt;
-    long long value = 0;
+    Count value = 0;
     for (const char c : text) {
         if (c < '0' || c > '9')
             return std::nullopt;
-        value = value * 10 + (c - '0');
+        const int digit = c - '0';
+        if (value > (Max - digit) / 10)
+            return std::nullopt;
+        value = value * 10 + digit;
     }
-    if (value > std::numeric_limits<int>::max())
-        return std::nullopt;
-    return static_cast<int>(value);
+    return value;
+}
+
+// The games ended so far, stopping at the games played: more would contradict them.
+bool endedWithin(const Statistics& s, Count& ended) {
+    ended = 0;
+    for (const Count part : {s.wonByChain, s.wonAtReveal, s.lost, s.abandoned}) {
+        if (part > s.played - ended)
+            return false;
+        ended += part;
+    }
+    return true;
 }
 
 // Every game ends at most once and a streak is made of wins.
 bool consistent(const Statistics& s) {
-    const long long ended = 0LL + s.wonByChain + s.wonAtReveal + s.lost + s.abandoned;
-    return ended <= s.played && s.currentStreak <= s.bestStreak && s.bestStreak <= 0LL + s.won();
+    Count ended = 0;
+    return endedWithin(s, ended) && s.currentStreak <= s.bestStreak && s.bestStreak <= s.won();
 }
 
 } // namespace
 
-bool StatisticsTracker::gameStarted() {
-    if (inProgress())
+Statistics applyStatisticsEvent(const Statistics& counts, StatisticsEvent event) {
+    Statistics s = counts;
+    Count ended = 0;
+    if (event == StatisticsEvent::Reset)
+        return {};
+    if (event == StatisticsEvent::GameStarted) {
+        increment(s.played);
+        return s;
+    }
+    if (!endedWithin(s, ended) || ended >= s.played)
+        return s;
+    switch (event) {
+    case StatisticsEvent::WonByChain:
+    case StatisticsEvent::WonAtReveal:
+        ++(event == StatisticsEvent::WonByChain ? s.wonByChain : s.wonAtReveal);
+        ++s.currentStreak; // a streak is made of wins, which stay within the games played
+        if (s.currentStreak > s.bestStreak)
+            s.bestStreak = s.currentStreak;
+        break;
+    case StatisticsEvent::Lost:
+    case StatisticsEvent::Abandoned:
+        ++(event == StatisticsEvent::Lost ? s.lost : s.abandoned);
+        s.currentStreak = 0;
+        break;
+    default:
+        break;
+    }
+    return s;
+}
+
+bool StatisticsTracker::isEnd(StatisticsEvent event) {
+    return event != StatisticsEvent::GameStarted && event != StatisticsEvent::Reset;
+}
+
+bool StatisticsTracker::accept(StatisticsEvent event) {
+    if (event == StatisticsEvent::Reset) {
+        m_started = false;
+        return true;
+    }
+    if (event == StatisticsEvent::GameStarted) {
+        if (inProgress())
+            return false;
+        m_started = true;
+        m_ended = false;
+        return true;
+    }
+    return isEnd(event) && end();
+}
+
+bool StatisticsTracker::record(StatisticsEvent event) {
+    if (!accept(event))
         return false;
-    m_started = true;
-    m_ended = false;
-    increment(m_counts.played);
+    m_counts = applyStatisticsEvent(m_counts, event);
     return true;
 }
 
+bool StatisticsTracker::gameStarted() {
+    return record(StatisticsEvent::GameStarted);
+}
+
 void StatisticsTracker::reset() {
-    m_counts = {};
-    m_started = false;
+    record(StatisticsEvent::Reset);
 }
 
 bool StatisticsTracker::end() {
@@ -75,29 +141,16 @@ bool StatisticsTracker::end() {
 }
 
 bool StatisticsTracker::won(WinKind kind) {
-    if (!end())
-        return false;
-    increment(kind == WinKind::ByChain ? m_counts.wonByChain : m_counts.wonAtReveal);
-    increment(m_counts.currentStreak);
-    if (m_counts.currentStreak > m_counts.bestStreak)
-        m_counts.bestStreak = m_counts.currentStreak;
-    return true;
+    return record(kind == WinKind::ByChain ? StatisticsEvent::WonByChain
+                                           : StatisticsEvent::WonAtReveal);
 }
 
 bool StatisticsTracker::lost() {
-    if (!end())
-        return false;
-    increment(m_counts.lost);
-    m_counts.currentStreak = 0;
-    return true;
+    return record(StatisticsEvent::Lost);
 }
 
 bool StatisticsTracker::abandoned() {
-    if (!end())
-        return false;
-    increment(m_counts.abandoned);
-    m_counts.currentStreak = 0;
-    return true;
+    return record(StatisticsEvent::Abandoned);
 }
 
 std::string formatStatistics(const Statistics& counts) {

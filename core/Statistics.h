@@ -1,22 +1,25 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace vestorine {
 
-// The counts the statistics window shows and statistics.ini keeps.
+// The counts the statistics window shows and statistics.ini keeps. 64 bits, so no player reaches
+// the end; should one, the counts stop there without ever contradicting each other.
 struct Statistics {
-    int played = 0;
-    int wonByChain = 0;  // every card placed when the chain closed
-    int wonAtReveal = 0; // the last remaining card turned up in its place
-    int lost = 0;
-    int abandoned = 0;
-    int currentStreak = 0; // wins in a row up to now
-    int bestStreak = 0;
+    std::int64_t played = 0;
+    std::int64_t wonByChain = 0;  // every card placed when the chain closed
+    std::int64_t wonAtReveal = 0; // the last remaining card turned up in its place
+    std::int64_t lost = 0;
+    std::int64_t abandoned = 0;
+    std::int64_t currentStreak = 0; // wins in a row up to now
+    std::int64_t bestStreak = 0;
 
-    int won() const { return wonByChain + wonAtReveal; }
+    // Never more than played, so it cannot overflow.
+    std::int64_t won() const { return wonByChain + wonAtReveal; }
     bool operator==(const Statistics&) const = default;
 };
 
@@ -25,6 +28,11 @@ enum class WinKind { ByChain, AtReveal };
 // One thing that happened to the counts. The game reports them; the statistics apply them one at
 // a time.
 enum class StatisticsEvent { GameStarted, WonByChain, WonAtReveal, Lost, Abandoned, Reset };
+
+// The counts after one event that counts (the tracker below tells which do). Pure, so any number
+// of copies can apply their events in turn to the counts on disk. An end beyond the games played
+// changes nothing: a reset by another copy may have come between a game's start and its end.
+Statistics applyStatisticsEvent(const Statistics& counts, StatisticsEvent event);
 
 // Turns what happened to one game into counts. A game counts once its first card is up and ends
 // once: won, lost, or abandoned when a new deal or the end of the program cuts it short. Every
@@ -41,6 +49,11 @@ public:
     // otherwise count an end without a game played.
     void reset();
 
+    // Whether the event counts for this copy's game, which follows it; the counts do not change.
+    bool accept(StatisticsEvent event);
+    // accept(), then the counts follow the event when it counts.
+    bool record(StatisticsEvent event);
+
     bool gameStarted();
     bool won(WinKind kind);
     // Only the first lost verdict of a game counts; the reveals after it repeat it.
@@ -52,6 +65,7 @@ public:
 
 private:
     bool end();
+    static bool isEnd(StatisticsEvent event);
 
     Statistics m_counts;
     bool m_started = false;
@@ -63,7 +77,7 @@ std::string formatStatistics(const Statistics& counts);
 
 // The counts of a statistics file, or nothing when it is damaged: a line that is neither blank
 // nor KEY=value, a count missing or given twice, a value that is not a plain decimal number of
-// an int, or counts that contradict each other. Unknown keys are skipped.
+// 64 bits, or counts that contradict each other. Unknown keys are skipped.
 std::optional<Statistics> parseStatistics(std::string_view text);
 
 } // namespace vestorine

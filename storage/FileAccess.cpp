@@ -1,9 +1,12 @@
 #include "FileAccess.h"
 
 #include <cerrno>
+#include <climits>
+#include <cstdio>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -63,7 +66,50 @@ bool writeTemp(int dir, const char* tempName, const std::string& text, Access ac
     return ok;
 }
 
+// Where a chain of symbolic links ends; the path itself when it is no link. A link to a missing
+// file leads to where that file is to be made.
+QString followLinks(const QString& path) {
+    QString current = path;
+    // As many hops as the system itself follows before it gives up on a loop.
+    for (int hop = 0; hop < 40; ++hop) {
+        char buffer[PATH_MAX];
+        const ssize_t n = ::readlink(QFile::encodeName(current).constData(), buffer, sizeof buffer);
+        if (n <= 0)
+            return current;
+        const QString target = QFile::decodeName(QByteArray(buffer, int(n)));
+        current = QDir(QFileInfo(current).absolutePath()).absoluteFilePath(target);
+    }
+    return current;
+}
+
+// rename() that fails with EEXIST rather than replace what is there.
+int renameNoReplace(const QByteArray& from, const QByteArray& to) {
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+    // A file system without the flag: the caller holds the file's lock, so no other copy of the
+    // program moves a file there meanwhile.
+    struct stat st {};
+    if (::lstat(to.constData(), &st) == 0)
+        return EEXIST;
+    return ::rename(from.constData(), to.constData()) == 0 ? 0 : errno;
+}
+
 } // namespace
+
+SetAsideResult setAside(const QString& path) {
+    const QByteArray from = QFile::encodeName(path);
+    for (int number = 0;; ++number) {
+        const QString aside = path + QStringLiteral(".bad") +
+                              (number == 0 ? QString() : QStringLiteral(".%1").arg(number));
+        const int error = renameNoReplace(from, QFile::encodeName(aside));
+        if (error == 0)
+            return {aside, 0};
+        if (error != EEXIST)
+            return {{}, error};
+    }
+}
 
 ReadResult readStart(const QString& path, qint64 maxBytes) {
     const QByteArray native = QFile::encodeName(path);
@@ -89,14 +135,19 @@ ReadResult readStart(const QString& path, qint64 maxBytes) {
 
 WriteResult replaceFile(const QString& folder, const char* name, const char* tempName,
                         const std::string& text, Access access) {
-    const QDir dirPath(folder);
-    const QByteArray temp = QFile::encodeName(dirPath.filePath(QString::fromLatin1(tempName)));
-    const QByteArray target = QFile::encodeName(dirPath.filePath(QString::fromLatin1(name)));
+    const QString shown = QDir(folder).filePath(QString::fromLatin1(name));
+    // A link stays a link: the file it leads to is replaced, through a temporary file in that
+    // file's own folder so that the rename stays within one file system.
+    const QFileInfo real(followLinks(shown));
+    const QString realFolder = real.absolutePath();
+    const QByteArray temp =
+        QFile::encodeName(QDir(realFolder).filePath(QString::fromLatin1(tempName)));
+    const QByteArray target = QFile::encodeName(real.absoluteFilePath());
     // The folder stays open so the temporary file can be removed even if the folder is moved
     // away meanwhile; the rename goes by path, so it fails rather than land somewhere else.
-    const int dir = QDir().mkpath(folder) ? ::open(QFile::encodeName(folder).constData(),
-                                                   O_RDONLY | O_DIRECTORY | O_CLOEXEC)
-                                          : -1;
+    const int dir = QDir().mkpath(realFolder) ? ::open(QFile::encodeName(realFolder).constData(),
+                                                       O_RDONLY | O_DIRECTORY | O_CLOEXEC)
+                                              : -1;
     bool ok = dir >= 0 && writeTemp(dir, tempName, text, access);
     if (ok && beforeRename())
         beforeRename()();
@@ -109,7 +160,7 @@ WriteResult replaceFile(const QString& folder, const char* name, const char* tem
             ::unlinkat(dir, tempName, 0);
         ::close(dir);
     }
-    return {error, QFile::decodeName(target)};
+    return {error, shown};
 }
 
 void setBeforeRename(std::function<void()> hook) {

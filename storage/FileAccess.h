@@ -29,8 +29,20 @@ struct WriteResult {
 
 enum class Access { ReadOnly, Writable };
 
+// The outcome of setting a damaged file aside: where it now is, or the errno of the failure.
+struct SetAsideResult {
+    QString path;
+    int error = 0;
+    bool ok() const { return error == 0; }
+};
+
+// Renames path to path.bad, or path.bad.1, path.bad.2, ... whichever is free first: an earlier
+// damaged file is never replaced. The caller holds the file's lock.
+SetAsideResult setAside(const QString& path);
+
 // Writes text to tempName in folder (made when missing), flushes it to disk and renames it over
-// name. On any failure the old file stays as it was and the temporary file is removed.
+// name. On any failure the old file stays as it was and the temporary file is removed. When name
+// is a symbolic link, the file it leads to is replaced and the link kept. path is folder/name.
 WriteResult replaceFile(const QString& folder, const char* name, const char* tempName,
                         const std::string& text, Access access);
 

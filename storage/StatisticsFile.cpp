@@ -1,14 +1,37 @@
 #include "StatisticsFile.h"
 
+#include <cerrno>
+
 #include <QDir>
-#include <QFile>
 #include <QStandardPaths>
 
-#include <cstdio>
-
 #include "FileAccess.h"
+#include "FileLock.h"
 
 namespace statisticsfile {
+
+namespace {
+
+// Reads the file; a damaged one is set aside when the lock is held, else left as it is.
+LoadResult readLocked(const QString& folder, bool locked) {
+    const QString path = filePath(folder);
+    // One byte more than a sound file can hold tells an overlong file from a full one.
+    const fileaccess::ReadResult read = fileaccess::readStart(path, MaxBytes + 1);
+    if (read.status == fileaccess::ReadStatus::Missing)
+        return {};
+    if (read.status == fileaccess::ReadStatus::Read && qint64(read.text.size()) <= MaxBytes) {
+        if (const auto counts = vestorine::parseStatistics(read.text))
+            return {LoadStatus::Loaded, *counts, {}};
+    }
+    if (!locked)
+        return {LoadStatus::Stuck, {}, {}};
+    const fileaccess::SetAsideResult aside = fileaccess::setAside(path);
+    if (!aside.ok())
+        return {LoadStatus::Stuck, {}, {}};
+    return {LoadStatus::SetAside, {}, aside.path};
+}
+
+} // namespace
 
 QString folder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
@@ -19,25 +42,31 @@ QString filePath(const QString& folder) {
     return QDir(folder).filePath(QString::fromLatin1(FileName));
 }
 
-LoadResult load(const QString& folder) {
-    const QString path = filePath(folder);
-    // One byte more than a sound file can hold tells an overlong file from a full one.
-    const fileaccess::ReadResult read = fileaccess::readStart(path, MaxBytes + 1);
-    if (read.status == fileaccess::ReadStatus::Missing)
-        return {};
-    if (read.status == fileaccess::ReadStatus::Read && qint64(read.text.size()) <= MaxBytes) {
-        if (const auto counts = vestorine::parseStatistics(read.text))
-            return {LoadStatus::Loaded, *counts};
-    }
-    const QString aside = QDir(folder).filePath(QString::fromLatin1(DamagedName));
-    const bool moved =
-        std::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) == 0;
-    return {moved ? LoadStatus::SetAside : LoadStatus::Stuck, {}};
+QString lockPath(const QString& folder) {
+    return QDir(folder).filePath(QString::fromLatin1(LockName));
 }
 
-fileaccess::WriteResult save(const QString& folder, const vestorine::Statistics& counts) {
-    return fileaccess::replaceFile(folder, FileName, TempName, vestorine::formatStatistics(counts),
-                                   fileaccess::Access::Writable);
+LoadResult load(const QString& folder) {
+    const FileLock lock(lockPath(folder));
+    return readLocked(folder, lock.held());
+}
+
+UpdateResult apply(const QString& folder, const std::vector<vestorine::StatisticsEvent>& events) {
+    const FileLock lock(lockPath(folder));
+    UpdateResult result;
+    result.read = readLocked(folder, lock.held());
+    result.counts = result.read.counts;
+    for (const vestorine::StatisticsEvent event : events)
+        result.counts = vestorine::applyStatisticsEvent(result.counts, event);
+    if (!lock.held())
+        result.written = {lock.error() != 0 ? lock.error() : EIO, filePath(folder)};
+    else if (result.read.status == LoadStatus::Stuck)
+        result.written = {EEXIST, filePath(folder)};
+    else
+        result.written = fileaccess::replaceFile(folder, FileName, TempName,
+                                                 vestorine::formatStatistics(result.counts),
+                                                 fileaccess::Access::Writable);
+    return result;
 }
 
 } // namespace statisticsfile

@@ -1,6 +1,7 @@
 #include "StatisticsKeeper.h"
 
-#include <cerrno>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 
 #include "StatisticsFile.h"
 
@@ -9,87 +10,82 @@ StatisticsKeeper::StatisticsKeeper(QObject* parent)
 
 void StatisticsKeeper::setFolder(const QString& folder) {
     m_folder = folder;
-    m_loaded = false;
+    delete m_watcher;
+    m_watcher = nullptr;
+}
+
+QString StatisticsKeeper::folder() {
+    if (m_folder.isEmpty())
+        m_folder = statisticsfile::folder();
+    return m_folder;
 }
 
 const vestorine::Statistics& StatisticsKeeper::counts() {
-    ensureLoaded();
-    return m_tracker.counts();
-}
-
-void StatisticsKeeper::ensureLoaded() {
-    if (m_loaded)
-        return;
-    m_loaded = true;
-    if (m_folder.isEmpty())
-        m_folder = statisticsfile::folder();
-    const statisticsfile::LoadResult read = statisticsfile::load(m_folder);
-    m_stuck = read.status == statisticsfile::LoadStatus::Stuck;
-    m_tracker.setCounts(read.counts);
+    const statisticsfile::LoadResult read = statisticsfile::load(folder());
+    m_counts = read.counts;
+    for (const vestorine::StatisticsEvent event : m_pending)
+        m_counts = vestorine::applyStatisticsEvent(m_counts, event);
+    watch();
+    if (read.status == statisticsfile::LoadStatus::SetAside)
+        emit fileSetAside(read.setAsidePath);
+    return m_counts;
 }
 
 void StatisticsKeeper::record(vestorine::StatisticsEvent event) {
-    using vestorine::StatisticsEvent;
-    switch (event) {
-    case StatisticsEvent::GameStarted:
-        return gameStarted();
-    case StatisticsEvent::WonByChain:
-        return won(vestorine::WinKind::ByChain);
-    case StatisticsEvent::WonAtReveal:
-        return won(vestorine::WinKind::AtReveal);
-    case StatisticsEvent::Lost:
-        return lost();
-    case StatisticsEvent::Abandoned:
-        return abandoned();
-    case StatisticsEvent::Reset:
-        return reset();
-    }
-}
-
-void StatisticsKeeper::gameStarted() {
-    ensureLoaded();
-    // Written at once too: a game counts from its first card, even if the program dies in it.
-    store(m_tracker.gameStarted());
-}
-
-void StatisticsKeeper::won(vestorine::WinKind kind) {
-    ensureLoaded();
-    store(m_tracker.won(kind));
-}
-
-void StatisticsKeeper::lost() {
-    ensureLoaded();
-    store(m_tracker.lost());
-}
-
-void StatisticsKeeper::abandoned() {
-    ensureLoaded();
-    store(m_tracker.abandoned());
-}
-
-void StatisticsKeeper::reset() {
-    ensureLoaded();
-    m_tracker.reset();
-    store(true);
-}
-
-void StatisticsKeeper::store(bool changed) {
-    if (!changed)
+    // Whether it counts is this copy's own affair: its game started, or ended once.
+    if (!m_tracker.accept(event))
         return;
-    save();
-    emit this->changed();
+    m_pending.push_back(event);
+    flush();
+    emit changed();
 }
 
-void StatisticsKeeper::save() {
-    const fileaccess::WriteResult written =
-        m_stuck ? fileaccess::WriteResult{EEXIST, {}}
-                : statisticsfile::save(m_folder, m_tracker.counts());
-    if (written.ok()) {
+void StatisticsKeeper::flush() {
+    const statisticsfile::UpdateResult update = statisticsfile::apply(folder(), m_pending);
+    m_counts = update.counts;
+    watch();
+    if (update.read.status == statisticsfile::LoadStatus::SetAside)
+        emit fileSetAside(update.read.setAsidePath);
+    if (update.written.ok()) {
+        m_pending.clear();
         m_failing = false;
         return;
     }
     if (m_failing)
         return;
     m_failing = true;
-    emit writeFailed(statisticsfile::filePath(m_folder), written.error);
+    emit writeFailed(statisticsfile::filePath(m_folder), update.written.error);
+}
+
+// The folder is watched, not the file: every write replaces the file by another.
+void StatisticsKeeper::watch() {
+    if ((m_watcher && !m_watcher->directories().isEmpty()) || !QFileInfo(m_folder).isDir())
+        return;
+    if (!m_watcher) {
+        m_watcher = new QFileSystemWatcher(this);
+        connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &StatisticsKeeper::changed);
+    }
+    m_watcher->addPath(m_folder);
+}
+
+void StatisticsKeeper::gameStarted() {
+    // Written at once: a game counts from its first card, even if the program dies in it.
+    record(vestorine::StatisticsEvent::GameStarted);
+}
+
+void StatisticsKeeper::won(vestorine::WinKind kind) {
+    record(kind == vestorine::WinKind::ByChain ? vestorine::StatisticsEvent::WonByChain
+                                               : vestorine::StatisticsEvent::WonAtReveal);
+}
+
+void StatisticsKeeper::lost() {
+    record(vestorine::StatisticsEvent::Lost);
+}
+
+void StatisticsKeeper::abandoned() {
+    record(vestorine::StatisticsEvent::Abandoned);
+}
+
+void StatisticsKeeper::reset() {
+    record(vestorine::StatisticsEvent::Reset);
 }

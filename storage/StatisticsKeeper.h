@@ -1,25 +1,30 @@
 #pragma once
 
+#include <vector>
+
 #include <QObject>
 #include <QString>
 
 #include "Statistics.h"
 
-// Keeps the counts of the games and writes them when a game starts, at every verdict and every
-// abandonment, so a crash loses nothing already counted. The main window tells it what the game
-// reported; the file is read at the first need, not at start.
+class QFileSystemWatcher;
+
+// This copy's side of the shared statistics. It knows whether a game of this copy is in
+// progress; the counts themselves live on disk, where every running copy applies its events one
+// at a time under a lock, so each game is counted exactly once however many copies run.
 class StatisticsKeeper : public QObject {
     Q_OBJECT
 public:
     explicit StatisticsKeeper(QObject* parent = nullptr);
 
-    // For tests: where statistics.ini lives; the next need reads it there.
+    // For tests: where statistics.ini lives.
     void setFolder(const QString& folder);
 
+    // The counts as they stand on disk now, with this copy's events that could not be written
+    // yet.
     const vestorine::Statistics& counts();
 
-    // Applies one event of the game in progress (or a reset) and writes the counts if it changed
-    // them.
+    // Applies one event of this copy's game (or a reset) to the file, if it counts.
     void record(vestorine::StatisticsEvent event);
 
     void gameStarted();
@@ -30,19 +35,23 @@ public:
     void reset();
 
 signals:
+    // This copy changed the counts, or another copy changed the file.
     void changed();
     // The first write of a run of failed ones: a full disk would otherwise interrupt every game.
     void writeFailed(const QString& path, int error);
+    // A damaged statistics.ini was moved to path; counting started again at zero.
+    void fileSetAside(const QString& path);
 
 private:
-    void ensureLoaded();
-    void store(bool changed);
-    void save();
+    QString folder();
+    void flush();
+    void watch();
 
     QString m_folder;
     vestorine::StatisticsTracker m_tracker;
-    bool m_loaded = false;
-    // A damaged file that could not be set aside is never written over.
-    bool m_stuck = false;
+    // This copy's events the file does not hold yet, written with the next success.
+    std::vector<vestorine::StatisticsEvent> m_pending;
+    vestorine::Statistics m_counts;
+    QFileSystemWatcher* m_watcher = nullptr;
     bool m_failing = false;
 };

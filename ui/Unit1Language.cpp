@@ -90,10 +90,14 @@ void TForm1::FormActivate() {
         switchLanguage(*read.values.language);
     if (read.values.deck)
         vestorine::applyDeckCode(m_back, *read.values.deck);
+    // What the file holds, as this copy would write it: another copy may replace the file
+    // meanwhile, and this one writes it back only after a change of its own.
+    m_settingsAtUnreadable = vestorine::formatSettings(m_game.Language(), m_back);
 }
 
-// Writes the language and the card back for the next run. A file that could not be read may
-// still hold the player's own choice: it is replaced only by a choice made in this run.
+// Writes the language and the card back for the next run, when there was no file or this run
+// changed them. A file read, or one that could not be read, may hold another copy's or the
+// player's own choice: it is replaced only by a choice made in this run.
 void TForm1::save_configuration() {
     const std::string text = vestorine::formatSettings(m_game.Language(), m_back);
     if (m_settingsAtUnreadable && *m_settingsAtUnreadable == text)

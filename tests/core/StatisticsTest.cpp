@@ -54,12 +54,44 @@ TEST(StatisticsTracker, CountsEachKindOfEndAndTheStreaks) {
         EXPECT_EQ(play(c.events), c.expected) << c.events;
 }
 
-TEST(StatisticsTracker, CountsStopAtTheLargestInt) {
-    constexpr int max = std::numeric_limits<int>::max();
-    StatisticsTracker tracker({max, max, 0, 0, 0, max, max});
-    tracker.gameStarted();
-    tracker.won(WinKind::ByChain);
-    EXPECT_EQ(tracker.counts(), (Statistics{max, max, 0, 0, 0, max, max}));
+// At the end of 64 bits the counts stop without contradicting each other, and whatever is
+// written there is read back.
+TEST(StatisticsTracker, CountsAtTheLimitStopAndAreReadBack) {
+    constexpr std::int64_t max = std::numeric_limits<std::int64_t>::max();
+    const Statistics starts[] = {
+        {max, max, 0, 0, 0, max, max},     // every game won
+        {max, 0, 0, max - 1, 0, 0, 0},     // one game left to end
+        {max - 1, 0, 0, 0, max - 1, 0, 0}, // one game left to start
+        {max, max / 2, max / 2, 1, 0, 3, max / 2},
+    };
+    for (const Statistics& start : starts) {
+        ASSERT_EQ(parseStatistics(formatStatistics(start)), start) << formatStatistics(start);
+        for (const char* events : {"SL", "SC", "SRSR", "SASL", "SLSLSL", "SCSCSC"}) {
+            StatisticsTracker tracker(start);
+            for (const char event : std::string_view(events)) {
+                if (event == 'S')
+                    tracker.gameStarted();
+                else if (event == 'C' || event == 'R')
+                    tracker.won(event == 'C' ? WinKind::ByChain : WinKind::AtReveal);
+                else
+                    event == 'L' ? tracker.lost() : tracker.abandoned();
+                EXPECT_EQ(parseStatistics(formatStatistics(tracker.counts())), tracker.counts())
+                    << formatStatistics(start) << events;
+            }
+            EXPECT_GE(tracker.counts().played, start.played);
+        }
+    }
+}
+
+// Another copy's reset may fall between a game's start and its end: that end counts nothing.
+TEST(StatisticsEvents, AnEndWithoutAGamePlayedChangesNothing) {
+    const Statistics ended{2, 1, 0, 1, 0, 0, 1};
+    for (const auto event : {StatisticsEvent::WonByChain, StatisticsEvent::WonAtReveal,
+                             StatisticsEvent::Lost, StatisticsEvent::Abandoned}) {
+        EXPECT_EQ(applyStatisticsEvent({}, event), Statistics{});
+        EXPECT_EQ(applyStatisticsEvent(ended, event), ended);
+    }
+    EXPECT_EQ(applyStatisticsEvent(ended, StatisticsEvent::Reset), Statistics{});
 }
 
 const std::string sound = "PLAYED=4\nWON_BY_CHAIN=1\nWON_AT_REVEAL=1\nLOST=1\nABANDONED=0\n"
@@ -82,7 +114,8 @@ TEST(StatisticsFile, ReadsBackWhatItWroteAndAcceptsLineEndsBlankLinesAndUnknownK
         crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
     for (const std::string& text : {sound, crlf, "\n" + sound + "\nLATER=7\n"})
         EXPECT_EQ(parseStatistics(text), expected) << text;
-    EXPECT_EQ(parseStatistics(with("PLAYED", "2147483647"))->played, 2147483647);
+    EXPECT_EQ(parseStatistics(with("PLAYED", "9223372036854775807"))->played,
+              std::numeric_limits<std::int64_t>::max());
 }
 
 TEST(StatisticsFile, DamagedTextsAreRefused) {
@@ -98,7 +131,8 @@ TEST(StatisticsFile, DamagedTextsAreRefused) {
         with("LOST", "1 "),
         with("LOST", ""),
         with("LOST", "0x1"),
-        with("PLAYED", "2147483648"), // beyond an int
+        with("PLAYED", "9223372036854775808"), // beyond 64 bits
+        with("PLAYED", "00000000000000000004"),
         with("PLAYED", "99999999999999999999"),
         with("PLAYED", "2"),         // more games ended than played
         with("CURRENT_STREAK", "3"), // a streak longer than the best

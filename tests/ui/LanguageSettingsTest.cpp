@@ -327,3 +327,35 @@ TEST_F(SettingsTest, UnreadableFileIsReplacedAtExitOnlyAfterAChange) {
         EXPECT_EQ(boxes.size(), 1u) << c.change;
     }
 }
+
+// Two copies read the same file; the one that changed nothing leaves the other's choice alone.
+TEST_F(SettingsTest, UntouchedCopyLeavesTheOtherCopysChoice) {
+    put("[VESTORINE V1.1]\r\nLANGUAGE=2\r\nDECK=0\r\n");
+    Program chooser(dir.path());
+    Program untouched(dir.path());
+    chooser.form.findChild<QAction*>("MenuEnglish")->trigger();
+    for (Program* program : {&chooser, &untouched}) {
+        QTimer::singleShot(0, program->form.findChild<QAction*>("Menuquitter"), &QAction::trigger);
+        EXPECT_EQ(QApplication::exec(), 0);
+    }
+    EXPECT_EQ(written(), "[VESTORINE V1.1]\r\nLANGUAGE=1\r\nDECK=0\r\n");
+    EXPECT_TRUE(boxes.empty());
+}
+
+// A folder that cannot be written (a folder in the temporary file's place stops even root):
+// nothing changed, nothing written, no box; a change is still tried and reported.
+TEST_F(SettingsTest, UnwritableFolderShowsNoBoxWhenNothingChanged) {
+    const QByteArray file = "LANGUAGE=2\n";
+    for (const bool change : {false, true}) {
+        put(file);
+        QDir(dir.path()).mkpath("vestorine.in_/inside");
+        boxes.clear();
+        Program program(dir.path());
+        if (change)
+            program.form.findChild<QAction*>("MenuEnglish")->trigger();
+        QTimer::singleShot(0, program.form.findChild<QAction*>("Menuquitter"), &QAction::trigger);
+        EXPECT_EQ(QApplication::exec(), 0);
+        EXPECT_EQ(written(), file);
+        EXPECT_EQ(boxes.size(), change ? 1u : 0u);
+    }
+}

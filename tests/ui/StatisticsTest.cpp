@@ -142,8 +142,8 @@ TEST_F(StatsTest, DamagedFileIsKeptAsideAndCountingRestarts) {
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(StatsTest, DamagedFileThatCannotBeMovedAsideIsNeverWrittenOver) {
-    QDir().mkpath(file() + ".bad/full");
+TEST_F(StatsTest, DamagedFileIsNeverWrittenOverWithoutTheLock) {
+    QDir().mkpath(folder() + "/statistics.lock"); // no lock, no write
     writeFile("garbage");
     winByChain();
     EXPECT_EQ(form.statistics().counts(), (Statistics{1, 1, 0, 0, 0, 1, 1}));

@@ -1,0 +1,104 @@
+#include "GameFile.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include "FileLock.h"
+#include "StatisticsFile.h"
+
+namespace {
+
+constexpr qint64 MaxBytes = 4096;
+
+QString folderOr(const QString& folder) {
+    return folder.isEmpty() ? statisticsfile::folder() : folder;
+}
+
+} // namespace
+
+namespace gamefile {
+
+QString lockPathOf(const QString& gamePath) {
+    QString path = gamePath;
+    path.chop(4); // ".ini"
+    return path + QStringLiteral(".lock");
+}
+
+Unfinished findUnfinished(const QString& folder) {
+    Unfinished result;
+    const QFileInfoList files =
+        QDir(folderOr(folder))
+            .entryInfoList({QStringLiteral("game-*.ini")}, QDir::Files, QDir::Time);
+    for (const QFileInfo& file : files) {
+        // The lock is held while the file is read and set aside, so no copy takes it meanwhile.
+        const FileLock lock(lockPathOf(file.filePath()), FileLock::Mode::Try);
+        if (!lock.held())
+            continue;
+        const fileaccess::ReadResult read = fileaccess::readStart(file.filePath(), MaxBytes + 1);
+        if (read.status == fileaccess::ReadStatus::Missing)
+            continue;
+        const auto record = read.status == fileaccess::ReadStatus::Read
+                                ? vestorine::parseGameRecord(read.text)
+                                : std::nullopt;
+        if (record) {
+            result.found = true;
+            result.path = file.filePath();
+            result.record = *record;
+            return result;
+        }
+        const fileaccess::SetAsideResult aside = fileaccess::setAside(file.filePath());
+        if (aside.ok())
+            result.setAside << aside.path;
+    }
+    return result;
+}
+
+bool discard(const QString& path) {
+    const QString lockPath = lockPathOf(path);
+    const FileLock lock(lockPath, FileLock::Mode::Try);
+    if (!lock.held())
+        return false;
+    QFile::remove(path);
+    QFile::remove(lockPath);
+    return true;
+}
+
+} // namespace gamefile
+
+GameFile::GameFile(const QString& folder) {
+    const QString name = QStringLiteral("game-%1-%2-%3.ini")
+                             .arg(QCoreApplication::applicationPid())
+                             .arg(QDateTime::currentMSecsSinceEpoch())
+                             .arg(QRandomGenerator::global()->generate(), 8, 16, QChar('0'));
+    m_path = QDir(folderOr(folder)).filePath(name);
+    m_lock = std::make_unique<FileLock>(gamefile::lockPathOf(m_path), FileLock::Mode::Try);
+}
+
+GameFile::~GameFile() {
+    // A game left unfinished keeps its lock file for the copy that resumes it.
+    if (!QFile::exists(m_path))
+        QFile::remove(gamefile::lockPathOf(m_path));
+}
+
+bool GameFile::held() const {
+    return m_lock->held();
+}
+
+fileaccess::WriteResult GameFile::save(const vestorine::GameRecord& record) {
+    if (!held())
+        return {m_lock->error() != 0 ? m_lock->error() : EIO, m_path};
+    const QFileInfo info(m_path);
+    const QByteArray name = QFile::encodeName(info.fileName());
+    const QByteArray temp = name + "_";
+    return fileaccess::replaceFile(info.path(), name.constData(), temp.constData(),
+                                   vestorine::formatGameRecord(record),
+                                   fileaccess::Access::Writable);
+}
+
+void GameFile::remove() {
+    QFile::remove(m_path);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <memory>
+
+#include <QString>
+#include <QStringList>
+
+#include "FileAccess.h"
+#include "GameRecord.h"
+
+class FileLock;
+
+// The unfinished game of each running copy, in its own game-<unique>.ini in the data folder,
+// held under a lock (game-<unique>.lock) while that copy runs: two copies never write over each
+// other's game, and a game no running copy holds is one left by a close, a crash or a logout.
+class GameFile {
+public:
+    // A new name in folder ($XDG_DATA_HOME/vestorine when empty), its lock taken at once.
+    explicit GameFile(const QString& folder = {});
+    ~GameFile();
+    GameFile(const GameFile&) = delete;
+    GameFile& operator=(const GameFile&) = delete;
+
+    QString path() const { return m_path; }
+    // Whether the lock is held; without it nothing is written.
+    bool held() const;
+
+    // Replaces the file atomically with the game as it stands.
+    fileaccess::WriteResult save(const vestorine::GameRecord& record);
+    // At the verdict: the game is finished, nothing is left to resume.
+    void remove();
+
+private:
+    QString m_path;
+    std::unique_ptr<FileLock> m_lock;
+};
+
+namespace gamefile {
+
+struct Unfinished {
+    bool found = false;
+    QString path; // the game file found
+    vestorine::GameRecord record;
+    QStringList setAside; // damaged game files moved aside on the way, where they now are
+};
+
+// The most recently written game file that no running copy holds. Damaged ones are set aside
+// (name.bad, name.bad.1, ...) and skipped.
+Unfinished findUnfinished(const QString& folder = {});
+
+// Removes a game file found free, with its lock file; false when a copy holds it meanwhile.
+bool discard(const QString& path);
+
+QString lockPathOf(const QString& gamePath);
+
+} // namespace gamefile
