@@ -5,5 +5,5 @@ execute_process(
             -print_final_stats=1 ${SCRATCH} ${SEEDS}
     RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
-    message(FATAL_ERROR "the settings fuzzer found a fault (exit ${result})")
+    message(FATAL_ERROR "${FUZZER} found a fault (exit ${result})")
 endif()
