@@ -240,7 +240,8 @@ TEST_F(StatsTest, FiguresAreReadFirstAndReturnPressesTheFocusedButton) {
                  {vestorine::English, "Games played: 1", "by the chain alone: 1"}};
     for (const auto& c : cases) {
         switchTo(c.language);
-        EXPECT_EQ(stats.Values[TFormStats::RowPlayed]->accessibleName(), QString::fromUtf8(c.played));
+        EXPECT_EQ(stats.Values[TFormStats::RowPlayed]->accessibleName(),
+                  QString::fromUtf8(c.played));
         EXPECT_EQ(stats.Values[TFormStats::RowWonByChain]->accessibleName(),
                   QString::fromUtf8(c.byChain));
     }
