@@ -96,6 +96,7 @@ TFormDos::TFormDos(vestorine::CardBackChoice& back, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
     , m_back(back) {
+    dialogrole::expose(this);
     const texts::BackChooserTexts& words = texts::backChooserAtStart();
     setWindowTitle(texts::text(words.title));
     resize(350, 486);
@@ -123,7 +124,6 @@ TFormDos::TFormDos(vestorine::CardBackChoice& back, QWidget* parent)
     // Escape does what the title bar's close does: no choice.
     smallwindow::closeOnEscape(this);
     smallwindow::returnPressesButtons(this);
-    dialogrole::expose(this);
 }
 
 void TFormDos::setCardSize(int width, int height) {

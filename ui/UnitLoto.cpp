@@ -30,6 +30,7 @@ TFormLoto::TFormLoto(vestorine::RandomSource& random, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
     , m_random(random) {
+    dialogrole::expose(this);
     setWindowTitle(texts::text(texts::lotoAtStart().title));
     resize(366, 124);
     move(192, 205);
@@ -49,7 +50,6 @@ TFormLoto::TFormLoto(vestorine::RandomSource& random, QWidget* parent)
     Label1->setFocusPolicy(Qt::TabFocus);
     setAccessibleDescription(Label1->text());
     smallwindow::closeOnEscape(this);
-    dialogrole::expose(this);
 
     TimerLoto = new QTimer(this);
     TimerLoto->setInterval(50);

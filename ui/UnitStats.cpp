@@ -85,6 +85,7 @@ TFormStats::TFormStats(StatisticsKeeper& keeper, QWidget* parent)
                           Qt::WindowCloseButtonHint)
     , m_keeper(keeper)
     , m_language(vestorine::French) {
+    dialogrole::expose(this);
     setWindowTitle(QString::fromUtf8(textsFor(vestorine::French).caption));
     move(120, 120);
     auto* layout = new QVBoxLayout(this);
@@ -96,7 +97,6 @@ TFormStats::TFormStats(StatisticsKeeper& keeper, QWidget* parent)
     applyLanguage(vestorine::French);
     smallwindow::closeOnEscape(this);
     smallwindow::returnPressesButtons(this);
-    dialogrole::expose(this);
     connect(&m_keeper, &StatisticsKeeper::changed, this, [this] {
         if (isVisible())
             refresh();

@@ -229,9 +229,9 @@ TEST_F(StatsTest, FiguresAreReadFirstAndReturnPressesTheFocusedButton) {
     winByChain();
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&stats)->role(), QAccessible::Dialog);
     stats.showStats();
-    stats.activateWindow();
+    QApplication::setActiveWindow(&stats);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&stats));
-    EXPECT_EQ(QApplication::focusWidget(), stats.Values[TFormStats::RowPlayed]);
+    EXPECT_EQ(stats.focusWidget(), stats.Values[TFormStats::RowPlayed]);
     const struct {
         int language;
         const char* played;
@@ -246,11 +246,11 @@ TEST_F(StatsTest, FiguresAreReadFirstAndReturnPressesTheFocusedButton) {
                   QString::fromUtf8(c.byChain));
     }
     for (int row = 1; row < TFormStats::RowCount; ++row) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), stats.Values[row]) << row;
+        QTest::keyClick(stats.focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(stats.focusWidget(), stats.Values[row]) << row;
     }
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), stats.ButtonReset);
+    QTest::keyClick(stats.focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(stats.focusWidget(), stats.ButtonReset);
     confirm = false;
     QTest::keyClick(stats.ButtonReset, Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([&] { return questions.size() == 1; }));

@@ -79,12 +79,16 @@ private:
         m_bar = nullptr;
         if (!bar || bar->activeAction() || QApplication::activePopupWidget())
             return;
-        QWidget* window = bar->window();
+        // Sent where the player's keys go, so that it travels up to the window as theirs did.
+        QWidget* target = bar->window()->focusWidget();
+        if (!target)
+            target = bar->window();
         QKeyEvent press(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
-        QApplication::sendEvent(window, &press);
+        press.ignore();
+        QApplication::sendEvent(target, &press);
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
-        if (bar)
-            QApplication::sendEvent(window, &release);
+        if (bar && target)
+            QApplication::sendEvent(target, &release);
     }
 
     QPointer<QMenuBar> m_bar;
