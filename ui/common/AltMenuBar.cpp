@@ -89,6 +89,11 @@ private:
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
         if (bar && target)
             QApplication::sendEvent(target, &release);
+        // Should the toolkit still refuse, the bar takes the focus on its first menu's title.
+        if (bar && !bar->activeAction() && !bar->actions().isEmpty()) {
+            bar->setFocus(Qt::MenuBarFocusReason);
+            bar->setActiveAction(bar->actions().constFirst());
+        }
     }
 
     QPointer<QMenuBar> m_bar;
