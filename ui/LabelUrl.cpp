@@ -1,5 +1,6 @@
 #include "LabelUrl.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QUrl>
@@ -21,6 +22,7 @@ TLabelUrl::TLabelUrl(QWidget* parent)
     // The hand shows only over the text, so the pointer is followed without a button down.
     setMouseTracking(true);
     setText(QStringLiteral("Http://"));
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void TLabelUrl::setUrl(const QString& url) {
@@ -75,8 +77,23 @@ void TLabelUrl::mouseReleaseEvent(QMouseEvent* event) {
                        textRect().contains(event->position().toPoint());
     m_pressed = false;
     QLabel::mouseReleaseEvent(event);
-    if (!click)
+    if (click)
+        follow();
+}
+
+void TLabelUrl::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool opens = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    if (!opens || event->isAutoRepeat() || event->modifiers() != Qt::NoModifier) {
+        QLabel::keyPressEvent(event);
         return;
+    }
+    event->accept();
+    follow();
+}
+
+// A key does what a click does, through the same opener.
+void TLabelUrl::follow() {
     if (OnClick)
         OnClick(this);
     shell::open(QUrl(m_url));

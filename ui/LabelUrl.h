@@ -4,7 +4,8 @@
 
 #include <QLabel>
 
-// A label that opens its web address in the browser when clicked.
+// A label that opens its web address in the browser when clicked, or from the keyboard with
+// Return or Space once Tab has reached it.
 class TLabelUrl : public QLabel {
     Q_OBJECT
 public:
@@ -25,6 +26,7 @@ public:
     Callback OnUrlClick;
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -34,6 +36,7 @@ protected:
 
 private:
     void followPointer(QPoint pos);
+    void follow();
 
     QString m_url;
     bool m_pressed = false;

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "common/AltMenuBar.h"
+
 ProgramWindows::ProgramWindows(vestorine::GameState& game, vestorine::CardBackChoice& back,
                                vestorine::RandomSource& random)
     : form1(game, back)
@@ -11,6 +13,7 @@ ProgramWindows::ProgramWindows(vestorine::GameState& game, vestorine::CardBackCh
     , stats(form1.statistics(), &form1) {
     // Every window of the program shows the emblem, registered with the main window.
     QApplication::setWindowIcon(form1.windowIcon());
+    altmenubar::install();
     form1.setCompanions(&apropos, &dos, &loto);
     form1.setStatsWindow(&stats);
 }

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStyle>
 
 #include "CardDraw.h"
@@ -68,6 +69,8 @@ void TFormApropos::createTexts() {
     const texts::AboutTexts& words = texts::about();
     Label1 = centredLabel(this, texts::text(words.version), QRect(64, 88, 161, 17));
     Label2 = centredLabel(this, texts::text(words.team), QRect(24, 120, 225, 17));
+    // Read with the window's title, as the focus lands on OK.
+    setAccessibleDescription(Label1->text());
 
     LabelUrl1 = new TLabelUrl(this);
     QFont font = fonts::make(fonts::Family::Arial, 15);
@@ -92,5 +95,8 @@ void TFormApropos::showEvent(QShowEvent* event) {
         BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
         m_brand->setFont(fonts::make(fonts::Family::ArialBlack, 53, true, true));
     }
+    // OK keeps the focus at opening, so that Return still closes; Tab reaches the link.
+    if (!event->spontaneous())
+        BitBtn1->setFocus();
     QDialog::showEvent(event);
 }

@@ -11,6 +11,7 @@
 #include "CardBack.h"
 #include "CardDraw.h"
 #include "Messages.h"
+#include "access/DialogRole.h"
 #include "access/GridAccessible.h"
 #include "common/Fonts.h"
 #include "common/SmallWindow.h"
@@ -59,6 +60,8 @@ public:
         return texts::text(names[std::size_t(choiceOf(row, col) - 1)]);
     }
     QRect cellRect(int row, int col) const override { return m_form.cellRect(row, col); }
+    // Each move says the one back under the frame.
+    bool readAsList() const override { return true; }
 
 private:
     const TFormDos& m_form;
@@ -93,6 +96,7 @@ TFormDos::TFormDos(vestorine::CardBackChoice& back, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
     , m_back(back) {
+    dialogrole::expose(this);
     const texts::BackChooserTexts& words = texts::backChooserAtStart();
     setWindowTitle(texts::text(words.title));
     resize(350, 486);
@@ -119,6 +123,7 @@ TFormDos::TFormDos(vestorine::CardBackChoice& back, QWidget* parent)
     connect(ButtonRandom, &QPushButton::clicked, this, &TFormDos::ButtonRandomClick);
     // Escape does what the title bar's close does: no choice.
     smallwindow::closeOnEscape(this);
+    smallwindow::returnPressesButtons(this);
 }
 
 void TFormDos::setCardSize(int width, int height) {

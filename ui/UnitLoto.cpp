@@ -10,6 +10,7 @@
 
 #include "CardDraw.h"
 #include "Messages.h"
+#include "access/DialogRole.h"
 #include "common/Fonts.h"
 #include "common/SmallWindow.h"
 #include "common/WindowTexts.h"
@@ -29,6 +30,7 @@ TFormLoto::TFormLoto(vestorine::RandomSource& random, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
     , m_random(random) {
+    dialogrole::expose(this);
     setWindowTitle(texts::text(texts::lotoAtStart().title));
     resize(366, 124);
     move(192, 205);
@@ -44,6 +46,10 @@ TFormLoto::TFormLoto(vestorine::RandomSource& random, QWidget* parent)
     QPalette labelPalette = Label1->palette();
     labelPalette.setColor(QPalette::WindowText, cards::toQColor(0x00FFFF));
     Label1->setPalette(labelPalette);
+    // Where the focus lands on opening, so that a screen reader reads the invitation first.
+    Label1->setFocusPolicy(Qt::TabFocus);
+    setAccessibleDescription(Label1->text());
+    smallwindow::closeOnEscape(this);
 
     TimerLoto = new QTimer(this);
     TimerLoto->setInterval(50);
@@ -76,6 +82,7 @@ void TFormLoto::applyLanguage(int language) {
     const texts::LotoTexts& words = texts::loto(language);
     setWindowTitle(texts::text(words.title));
     Label1->setText(texts::text(words.invitation));
+    setAccessibleDescription(Label1->text());
     nameSlots(language);
 }
 
@@ -92,8 +99,10 @@ void TFormLoto::nameSlots(int language) {
 
 // A restore from the minimised state is also a show; only a real opening starts a fresh grid.
 void TFormLoto::showEvent(QShowEvent* event) {
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         resetGrid();
+        Label1->setFocus();
+    }
     QWidget::showEvent(event);
 }
 

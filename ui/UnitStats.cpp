@@ -6,11 +6,13 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "CardDraw.h"
 #include "Messages.h"
 #include "StatisticsKeeper.h"
+#include "access/DialogRole.h"
 #include "common/Fonts.h"
 #include "common/SmallWindow.h"
 #include "common/WindowTexts.h"
@@ -83,6 +85,7 @@ TFormStats::TFormStats(StatisticsKeeper& keeper, QWidget* parent)
                           Qt::WindowCloseButtonHint)
     , m_keeper(keeper)
     , m_language(vestorine::French) {
+    dialogrole::expose(this);
     setWindowTitle(QString::fromUtf8(textsFor(vestorine::French).caption));
     move(120, 120);
     auto* layout = new QVBoxLayout(this);
@@ -93,6 +96,7 @@ TFormStats::TFormStats(StatisticsKeeper& keeper, QWidget* parent)
     createButtons(layout);
     applyLanguage(vestorine::French);
     smallwindow::closeOnEscape(this);
+    smallwindow::returnPressesButtons(this);
     connect(&m_keeper, &StatisticsKeeper::changed, this, [this] {
         if (isVisible())
             refresh();
@@ -118,6 +122,8 @@ void TFormStats::createRows(QVBoxLayout* box) {
         Values[row]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         Values[row]->setPalette(figurePalette);
         Values[row]->setMinimumWidth(64);
+        // The keyboard walks the figures, each named with what it counts, before the buttons.
+        Values[row]->setFocusPolicy(Qt::TabFocus);
         grid->addWidget(Labels[row], line, 0);
         grid->addWidget(Values[row], line++, 1);
     }
@@ -161,13 +167,19 @@ void TFormStats::applyLanguage(int language) {
 void TFormStats::showEvent(QShowEvent* event) {
     // The file is read at the first showing or the first game, whichever comes first.
     refresh();
+    // Opening lands on the first figure, never on Reset.
+    if (!event->spontaneous())
+        Values[RowPlayed]->setFocus();
     QWidget::showEvent(event);
 }
 
 void TFormStats::refresh() {
     const vestorine::Statistics& counts = m_keeper.counts();
-    for (int row = 0; row < RowCount; ++row)
+    const QString spoken = texts::text(texts::statsFigure(m_language));
+    for (int row = 0; row < RowCount; ++row) {
         Values[row]->setText(figure(counts, row, m_language));
+        Values[row]->setAccessibleName(spoken.arg(Labels[row]->text(), Values[row]->text()));
+    }
 }
 
 void TFormStats::ButtonResetClick() {

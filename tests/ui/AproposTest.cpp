@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -131,4 +132,26 @@ TEST_F(ShellTest, DoubleClickOpensTheAddressOnce) {
     QTest::mouseDClick(&label, Qt::LeftButton, {}, at);
     QTest::mouseRelease(&label, Qt::LeftButton, {}, at);
     EXPECT_EQ(events, std::vector<QString>({"open https://vestorine.org/"}));
+}
+
+// OK keeps the focus at opening; Tab reaches the link, and Return or Space opens it as a click
+// does. The version line is the window's description.
+TEST_F(ShellTest, TabReachesTheLinkAndAKeyOpensIt) {
+    TFormApropos about;
+    about.show();
+    about.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+    EXPECT_EQ(QApplication::focusWidget(), about.BitBtn1);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&about)->text(QAccessible::Description),
+              about.Label1->text());
+    QTest::keyClick(about.BitBtn1, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), about.LabelUrl1);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        events.clear();
+        QTest::keyClick(about.LabelUrl1, key);
+        EXPECT_EQ(events, std::vector<QString>({"open " + about.LabelUrl1->Url()})) << key;
+    }
+    EXPECT_TRUE(about.isVisible());
+    QTest::keyClick(about.LabelUrl1, Qt::Key_A);
+    EXPECT_EQ(events.size(), 1u);
 }

@@ -218,10 +218,28 @@ TEST_F(BackChooserTest, BacksAreNamedCellsInBothLanguages) {
     auto name = [&](int choice) {
         return grid->child(choice - 1)->text(QAccessible::Name);
     };
-    EXPECT_EQ(grid->child(5)->role(), QAccessible::Cell);
+    EXPECT_EQ(grid->child(5)->role(), QAccessible::ListItem);
     EXPECT_EQ(name(13), "hachures, bordeaux");
     form.applyLanguage(1);
     EXPECT_EQ(grid->text(QAccessible::Name), "card backs");
     EXPECT_EQ(name(6), "sun");
     EXPECT_EQ(name(16), "crosshatch, sky blue");
+}
+
+// A list, so that a screen reader says the one back under the frame at each move, not a row; the
+// window a dialog; Return on the focused button presses it.
+TEST_F(BackChooserTest, ReadsAsAListInADialogAndReturnPressesTheButton) {
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(form.ImageJeu);
+    EXPECT_EQ(grid->role(), QAccessible::List);
+    EXPECT_EQ(grid->tableInterface(), nullptr);
+    EXPECT_EQ(grid->child(0)->tableCellInterface(), nullptr);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&form)->role(), QAccessible::Dialog);
+
+    form.showChooser();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.ButtonRandom->setFocus();
+    QTest::keyClick(form.ButtonRandom, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form.isVisible(); }));
+    EXPECT_TRUE(back.RandomBack);
 }

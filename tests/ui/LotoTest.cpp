@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QApplication>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -140,4 +143,25 @@ TEST_F(LotoTest, BoxesAndButtonsAreNamedInBothLanguages) {
     form.applyLanguage(2);
     EXPECT_EQ(form.Edits[0]->accessibleName(), "numéro 1");
     EXPECT_EQ(form.Buttons[6]->accessibleName(), "tirer le numéro complémentaire");
+}
+
+// On opening the focus rests on the invitation, which is also the dialog's description; Escape
+// closes, and the slot buttons still draw nothing from the keyboard.
+TEST_F(LotoTest, ADialogThatReadsItsInvitationAndClosesWithEscape) {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+    EXPECT_EQ(window->role(), QAccessible::Dialog);
+    form.applyLanguage(1);
+    EXPECT_EQ(window->text(QAccessible::Description), form.Label1->text());
+    form.showLoto();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_EQ(QApplication::focusWidget(), form.Label1);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+        form.Buttons[0]->setFocus();
+        QTest::keyClick(form.Buttons[0], key);
+        EXPECT_EQ(box(1), "00");
+        EXPECT_TRUE(form.Buttons[0]->isEnabled());
+    }
+    QTest::keyClick(form.Buttons[0], Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
 }

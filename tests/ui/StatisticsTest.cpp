@@ -1,5 +1,6 @@
 #include "TableFixture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -220,6 +221,42 @@ TEST_F(StatsTest, ResetAsksFirstThenZeroesAndWrites) {
     EXPECT_EQ(stats.Values[TFormStats::RowPlayed]->text(), "0");
     ASSERT_EQ(questions.size(), 2u);
     EXPECT_EQ(questions[0], "Remettre tous les compteurs à zéro ?");
+}
+
+// A dialog that opens on its first figure, each figure named with what it counts, in both
+// languages; Tab walks the figures before the buttons, and Return presses the focused button.
+TEST_F(StatsTest, FiguresAreReadFirstAndReturnPressesTheFocusedButton) {
+    winByChain();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&stats)->role(), QAccessible::Dialog);
+    stats.showStats();
+    QApplication::setActiveWindow(&stats);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&stats));
+    EXPECT_EQ(stats.focusWidget(), stats.Values[TFormStats::RowPlayed]);
+    const struct {
+        int language;
+        const char* played;
+        const char* byChain;
+    } cases[] = {{vestorine::French, "Parties jouées : 1", "par la chaîne seule : 1"},
+                 {vestorine::English, "Games played: 1", "by the chain alone: 1"}};
+    for (const auto& c : cases) {
+        switchTo(c.language);
+        EXPECT_EQ(stats.Values[TFormStats::RowPlayed]->accessibleName(),
+                  QString::fromUtf8(c.played));
+        EXPECT_EQ(stats.Values[TFormStats::RowWonByChain]->accessibleName(),
+                  QString::fromUtf8(c.byChain));
+    }
+    for (int row = 1; row < TFormStats::RowCount; ++row) {
+        QTest::keyClick(stats.focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(stats.focusWidget(), stats.Values[row]) << row;
+    }
+    QTest::keyClick(stats.focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(stats.focusWidget(), stats.ButtonReset);
+    confirm = false;
+    QTest::keyClick(stats.ButtonReset, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return questions.size() == 1; }));
+    stats.ButtonClose->setFocus();
+    QTest::keyClick(stats.ButtonClose, Qt::Key_Enter);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !stats.isVisible(); }));
 }
 
 } // namespace

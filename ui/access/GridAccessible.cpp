@@ -30,7 +30,9 @@ public:
         const QRect cell = m_cells->cellRect(m_row, m_col);
         return {owner()->mapToGlobal(cell.topLeft()), cell.size()};
     }
-    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::Role role() const override {
+        return m_cells && m_cells->readAsList() ? QAccessible::ListItem : QAccessible::Cell;
+    }
     QAccessible::State state() const override {
         QAccessible::State state = shownState();
         state.focusable = true;
@@ -39,7 +41,7 @@ public:
         return state;
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TableCellInterface)
+        if (type == QAccessible::TableCellInterface && m_cells && !m_cells->readAsList())
             return static_cast<QAccessibleTableCellInterface*>(this);
         return nullptr;
     }
@@ -63,11 +65,11 @@ private:
 class GridInterface : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     GridInterface(QWidget* grid, GridCells* cells)
-        : QAccessibleWidget(grid, QAccessible::Table)
+        : QAccessibleWidget(grid, cells->readAsList() ? QAccessible::List : QAccessible::Table)
         , m_cells(cells) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TableInterface)
+        if (type == QAccessible::TableInterface && m_cells && !m_cells->readAsList())
             return static_cast<QAccessibleTableInterface*>(this);
         return QAccessibleWidget::interface_cast(type);
     }
@@ -141,12 +143,12 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
 }
 
 // The cell's interface, made only when an assistive tool listens.
-QAccessibleInterface* cellInterface(QWidget* grid, int row, int col) {
+// Children are counted row by row, whether the grid reads as a table or as a list.
+QAccessibleInterface* cellInterface(const GridCells& cells, int row, int col) {
     if (!QAccessible::isActive())
         return nullptr;
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(grid);
-    QAccessibleTableInterface* table = iface ? iface->tableInterface() : nullptr;
-    return table ? table->cellAt(row - 1, col - 1) : nullptr;
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(cells.grid());
+    return iface ? iface->child((row - 1) * cells.columnCount() + col - 1) : nullptr;
 }
 
 } // namespace
@@ -172,11 +174,11 @@ void GridCells::setCursor(int row, int col) {
 }
 
 void GridCells::focusCursorCell() {
-    notify(cellInterface(m_grid, m_cursorRow, m_cursorCol), QAccessible::Focus);
+    notify(cellInterface(*this, m_cursorRow, m_cursorCol), QAccessible::Focus);
 }
 
 void GridCells::cellChanged(int row, int col) {
-    notify(cellInterface(m_grid, row, col), QAccessible::NameChanged);
+    notify(cellInterface(*this, row, col), QAccessible::NameChanged);
 }
 
 void GridCells::allChanged() {

@@ -35,6 +35,9 @@ public:
     virtual QString cellName(int row, int col) const = 0;
     // In the grid control's coordinates.
     virtual QRect cellRect(int row, int col) const = 0;
+    // A list of items rather than a table: screen readers read a table's whole row at each row
+    // change, which suits only a grid whose rows mean something.
+    virtual bool readAsList() const { return false; }
 
     // The cursor's cell is the focused accessible object while the grid has the focus.
     void setCursor(int row, int col);

@@ -10,5 +10,8 @@ namespace smallwindow {
 void showOrRaise(QWidget* window);
 // Escape reaching the window, from itself or from a child that let it pass, closes it.
 void closeOnEscape(QWidget* window);
+// Return or Enter presses the window's focused button, as in a dialog box; the default-button
+// frame a dialog would draw stays away.
+void returnPressesButtons(QWidget* window);
 
 } // namespace smallwindow

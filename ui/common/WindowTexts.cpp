@@ -180,6 +180,10 @@ const LotoTexts& loto(int language) {
 const LotoTexts& lotoAtStart() {
     return LotoAtStart;
 }
+const char* statsFigure(int language) {
+    return language == vestorine::English ? "%1: %2" : "%1 : %2";
+}
+
 const StatsTexts& stats(int language) {
     return pick(language, EnglishStats, FrenchStats);
 }

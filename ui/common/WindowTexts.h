@@ -94,6 +94,8 @@ struct StatsTexts {
     const char* no;
 };
 const StatsTexts& stats(int language);
+// A figure as a screen reader says it: %1 the row's label, %2 its figure.
+const char* statsFigure(int language);
 
 // The About window, which speaks one language only.
 struct AboutTexts {

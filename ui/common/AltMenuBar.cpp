@@ -1,0 +1,108 @@
+#include "common/AltMenuBar.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPointer>
+
+namespace {
+
+const char* const KeeperName = "vestorine-alt-keeper";
+
+bool isLoneAlt(const QEvent* event) {
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    return key->key() == Qt::Key_Alt && (key->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
+}
+
+QMenuBar* shownBarOf(QWidget* window) {
+    for (QMenuBar* bar : window->findChildren<QMenuBar*>())
+        if (bar->isVisible() && bar->window() == window)
+            return bar;
+    return nullptr;
+}
+
+// A press of Alt alone, then its release, with no other key or button between: the bar should
+// be open. Unlike the toolkit, a change of focus or activation, or a moving pointer, does not
+// cancel it.
+class AltKeeper : public QObject {
+public:
+    explicit AltKeeper(QObject* parent)
+        : QObject(parent) {
+        setObjectName(QLatin1String(KeeperName));
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            if (isLoneAlt(event) && !static_cast<QKeyEvent*>(event)->isAutoRepeat())
+                remember(watched);
+            else if (!isAltKey(event))
+                m_bar = nullptr;
+            break;
+        case QEvent::KeyRelease:
+            if (m_bar && isAltKey(event))
+                QMetaObject::invokeMethod(this, &AltKeeper::openIfForgotten, Qt::QueuedConnection);
+            else if (!isAltKey(event))
+                m_bar = nullptr;
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::Shortcut:
+            m_bar = nullptr;
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static bool isAltKey(const QEvent* event) {
+        return static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Alt;
+    }
+
+    // Only a shut bar is remembered: Alt on an open bar closes it, as it should.
+    void remember(QObject* watched) {
+        m_bar = nullptr;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        QMenuBar* bar = widget ? shownBarOf(widget->window()) : nullptr;
+        if (bar && !bar->activeAction() && !QApplication::activePopupWidget())
+            m_bar = bar;
+    }
+
+    // Runs once the release went everywhere. When the toolkit forgot the press, it is given
+    // the press and the release again, so that the bar opens just as it does by itself.
+    void openIfForgotten() {
+        QPointer<QMenuBar> bar = m_bar;
+        m_bar = nullptr;
+        if (!bar || bar->activeAction() || QApplication::activePopupWidget())
+            return;
+        // Sent where the player's keys go, so that it travels up to the window as theirs did.
+        QWidget* target = bar->window()->focusWidget();
+        if (!target)
+            target = bar->window();
+        QKeyEvent press(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
+        press.ignore();
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+        if (bar && target)
+            QApplication::sendEvent(target, &release);
+        // Should the toolkit still refuse, the bar takes the focus on its first menu's title.
+        if (bar && !bar->activeAction() && !bar->actions().isEmpty()) {
+            bar->setFocus(Qt::MenuBarFocusReason);
+            bar->setActiveAction(bar->actions().constFirst());
+        }
+    }
+
+    QPointer<QMenuBar> m_bar;
+};
+
+} // namespace
+
+void altmenubar::install() {
+    if (qApp->findChild<AltKeeper*>(QLatin1String(KeeperName), Qt::FindDirectChildrenOnly))
+        return;
+    qApp->installEventFilter(new AltKeeper(qApp));
+}
