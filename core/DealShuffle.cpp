@@ -4,6 +4,25 @@
 
 namespace vestorine {
 
+std::optional<int> parseDealNumber(std::string_view typed) {
+    const auto first = typed.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    typed = typed.substr(first, typed.find_last_not_of(" \t") - first + 1);
+    long long number = 0;
+    for (const char c : typed) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        number = number * 10 + (c - '0');
+        // Stops early, so that a long run of digits cannot overflow.
+        if (number > LastDealNumber)
+            return std::nullopt;
+    }
+    if (!isDealNumber(number))
+        return std::nullopt;
+    return static_cast<int>(number);
+}
+
 std::uint64_t DealGenerator::next() {
     m_state += 0x9E3779B97F4A7C15ULL;
     std::uint64_t z = m_state;

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 #include "Cards.h"
 
@@ -15,6 +17,10 @@ inline constexpr int LastDealNumber = 999'999'999;
 constexpr bool isDealNumber(long long number) {
     return number >= FirstDealNumber && number <= LastDealNumber;
 }
+
+// A deal number as the player types it: digits, blanks around them allowed. Nothing for
+// anything else, 0 or a number past the last one.
+std::optional<int> parseDealNumber(std::string_view typed);
 
 // SplitMix64: a 64-bit counter stepped by a fixed odd constant, its value scrambled on the way
 // out. Small, fully specified and free of the library's implementation-defined distributions.

@@ -89,6 +89,7 @@ void TForm1::FormCreate() {
     resize(m_geometry.windowSize());
     createControls();
     watchActivation();
+    loadView();
 
     paintAllPlaceholders();
     m_game.setMessageIndex(vestorine::MsgInviteDeal);
@@ -201,6 +202,11 @@ void TForm1::createMenu() {
     MenuFile = menu("MenuFile", words.file);
     MenuDeal32 = item(MenuFile, "MenuDeal32", words.deal, &TForm1::MenuDeal32Click);
     MenuDeal32->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2)});
+    const texts::DealTexts& dealWords = texts::deals(vestorine::French);
+    MenuReplay = item(MenuFile, "MenuReplay", dealWords.replay, &TForm1::MenuReplayClick);
+    MenuReplay->setEnabled(false);
+    MenuChooseDeal =
+        item(MenuFile, "MenuChooseDeal", dealWords.choose, &TForm1::MenuChooseDealClick);
     MenuStats = item(MenuFile, "MenuStats", words.stats, &TForm1::MenuStatsClick);
     Menuquitter = item(MenuFile, "Menuquitter", words.quit, &TForm1::MenuquitterClick);
     MenuDos = item(menuBar(), "MenuDos", words.dos, &TForm1::MenuDosClick);
@@ -214,6 +220,11 @@ void TForm1::createMenu() {
         languages->addAction(action);
     }
     MenuFrancais->setChecked(true);
+
+    MenuView = menu("MenuView", texts::view(vestorine::French).view);
+    MenuFourColour = item(MenuView, "MenuFourColour", texts::view(vestorine::French).fourColour,
+                          &TForm1::MenuFourColourClick);
+    MenuFourColour->setCheckable(true);
 
     MenuInfo = menu("MenuInfo", words.info);
     menulisezmoi = item(MenuInfo, "menulisezmoi", words.readme, &TForm1::menulisezmoiClick);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ViewFile.h"
 #include "table/TableGeometry.h"
 
 namespace vestorine {
@@ -28,6 +29,7 @@ class QTimer;
 class QToolButton;
 class StatisticsKeeper;
 class TFormApropos;
+class TFormDeal;
 class TFormDos;
 class TFormLoto;
 class TFormStats;
@@ -48,7 +50,7 @@ public:
 
     // For tests: the pause between two dealt cards, 50 ms in play.
     void setDealDelay(int ms) { m_dealDelay = ms; }
-    // For tests: where the settings file is read and written.
+    // For tests: where the settings file (and, from then on, view.ini) is read and written.
     void setSettingsFolder(const QString& folder) { m_settingsFolder = folder; }
 
 protected:
@@ -79,6 +81,19 @@ private:
     void MenuAproposClick();
     void MenulotoClick();
     void TimerBlinkingTimer();
+
+    // Deal numbers and the View menu (Unit1Replay.cpp).
+    void MenuReplayClick();
+    void MenuChooseDealClick();
+    void MenuFourColourClick();
+    // The deal of `number` again; a number that names no deal deals nothing.
+    void dealChosen(int number);
+    // The replay item's caption carries the number, and the grid's description names it.
+    void showDealNumber();
+    // Reads view.ini and applies it, before anything is painted.
+    void loadView();
+    // Every face on the table and the talon painted again, as after a change of colours.
+    void repaintFaces();
 
     // Ends the program from its Quit item or its close button, writing the settings once.
     void endProgram();
@@ -120,7 +135,9 @@ private:
     void showLotoWindow();
 
     // The deal (Unit1Deal.cpp).
-    void dealCards();
+    // A new deal, or deal `number` (1..999,999,999) again.
+    void runDeal(int number);
+    void dealCards(int number);
     void Delay(int ms);
     // Runs `action` now, or once the deal has ended when one is running: nothing asked for
     // meanwhile (a menu item, a close request, another deal) runs into it.
@@ -150,6 +167,10 @@ private:
     // only if the player has changed them since.
     std::optional<std::string> m_settingsAtUnreadable;
     QString m_settingsFolder;
+    viewfile::View m_view;
+    // A damaged view.ini that could not be set aside is never written over.
+    bool m_viewStuck = false;
+    TFormDeal* m_dealDialog = nullptr;
 
     CardImage* ImageTalon = nullptr;
     CardImage* ImageJeu = nullptr;
@@ -164,11 +185,15 @@ private:
     QMenu* MenuFile = nullptr;
     QAction* MenuDeal32 = nullptr;
     QAction* MenuStats = nullptr;
+    QAction* MenuReplay = nullptr;
+    QAction* MenuChooseDeal = nullptr;
     QAction* Menuquitter = nullptr;
     QAction* MenuDos = nullptr;
     QMenu* MenuLangue = nullptr;
     QAction* MenuEnglish = nullptr;
     QAction* MenuFrancais = nullptr;
+    QMenu* MenuView = nullptr;
+    QAction* MenuFourColour = nullptr;
     QMenu* MenuInfo = nullptr;
     QAction* menulisezmoi = nullptr;
     QAction* MenuApropos = nullptr;

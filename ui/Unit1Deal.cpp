@@ -25,8 +25,12 @@ constexpr int DealPointSize = 14;
 } // namespace
 
 void TForm1::MenuDeal32Click() {
+    runDeal(0);
+}
+
+void TForm1::runDeal(int number) {
     m_dealing = true;
-    dealCards();
+    dealCards(number);
     m_dealing = false;
     // Posted, so they run after the input held during the deal that came before them.
     for (auto& action : std::exchange(m_afterDeal, {}))
@@ -40,14 +44,18 @@ void TForm1::outsideDeal(std::function<void()> action) {
         action();
 }
 
-void TForm1::dealCards() {
+void TForm1::dealCards(int number) {
     record(vestorine::interruptionEvent(m_game.phase()));
     if (m_loto)
         m_loto->hide();
     paintAllPlaceholders();
     // A tick during the deal would blank or restore an old status over the new one.
     TimerBlinking->stop();
-    m_game.StartDeal();
+    if (number > 0)
+        m_game.StartDeal(number);
+    else
+        m_game.StartDeal();
+    showDealNumber();
     ImageTalon->hide();
     LabelCartes->show();
     ImageTalon->move(m_geometry.talonHome().topLeft());

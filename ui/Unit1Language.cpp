@@ -3,6 +3,7 @@
 #include "GameState.h"
 #include "Settings.h"
 #include "SettingsFile.h"
+#include "UnitDeal.h"
 #include "UnitDos.h"
 #include "UnitLoto.h"
 #include "UnitStats.h"
@@ -42,6 +43,9 @@ void TForm1::switchLanguage(int language) {
     SpeedButtonDeal->setAccessibleName(texts::text(set.deal));
     MenuDos->setText(texts::text(set.dos));
     MenuLangue->setTitle(texts::text(set.langue));
+    MenuChooseDeal->setText(texts::text(texts::deals(language).choose));
+    MenuView->setTitle(texts::text(texts::view(language).view));
+    MenuFourColour->setText(texts::text(texts::view(language).fourColour));
     menulisezmoi->setText(texts::text(set.readme));
     MenuApropos->setText(texts::text(set.apropos));
     if (m_dos)
@@ -50,10 +54,13 @@ void TForm1::switchLanguage(int language) {
         m_loto->applyLanguage(language);
     if (m_stats)
         m_stats->applyLanguage(language);
+    if (m_dealDialog)
+        m_dealDialog->applyLanguage(language);
 
     m_game.setLanguage(language);
     showStatus();
     m_cells->languageChanged();
+    showDealNumber();
 }
 
 void TForm1::menulisezmoiClick() {

@@ -92,3 +92,25 @@ TEST(GameStateDealNumber, TheNumberComesThroughTheRandomSource) {
     EXPECT_EQ(game.DealNumber(), 777);
     EXPECT_EQ(random.seeds, 1);
 }
+
+TEST(ParseDealNumber, TakesDigitsInRangeAndNothingElse) {
+    const std::pair<const char*, std::optional<int>> cases[] = {
+        {"123456789", 123456789},
+        {"  42 ", 42},
+        {"1", 1},
+        {"999999999", 999999999},
+        {"000000007", 7},
+        {"", std::nullopt},
+        {"   ", std::nullopt},
+        {"0", std::nullopt},
+        {"1000000000", std::nullopt},
+        {"99999999999999999999999", std::nullopt},
+        {"-5", std::nullopt},
+        {"+5", std::nullopt},
+        {"12 34", std::nullopt},
+        {"12a", std::nullopt},
+        {"1e3", std::nullopt},
+    };
+    for (const auto& [typed, expected] : cases)
+        EXPECT_EQ(parseDealNumber(typed), expected) << '"' << typed << '"';
+}

@@ -55,10 +55,10 @@ wait_for title_is "VESTORINE V1.1" ||
 menu_open() { [ "$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l)" -gt 1 ]; }
 menu_closed() { ! menu_open; }
 
-# ? > readme: open the first menu of the bar, move right to the last one, take its first item.
+# ? > readme: open the first menu of the bar, go left round to the last one, take its first item.
 xdotool mousemove --window "$window" 16 10 click 1
 wait_for menu_open || fail "the File menu did not open"
-xdotool key Right Right Right Return
+xdotool key Left Return
 wait_for test -s "$tmp/opened" || fail "the readme was not opened"
 readme=$(head -n1 "$tmp/opened")
 case "$readme" in
@@ -67,10 +67,10 @@ file://*/readme.txt) [ -f "${readme#file://}" ] || fail "the readme opened is mi
 esac
 wait_for menu_closed || fail "the menu stayed open"
 
-# File > Quit: the first menu of the bar, then its third item.
+# File > Quit: the first menu of the bar, then its last item.
 xdotool mousemove --window "$window" 16 10 click 1
 wait_for menu_open || fail "the File menu did not open"
-xdotool key Down Down Down Return
+xdotool key Up Return
 status=0
 for _ in $(seq 300); do
     kill -0 "$game_pid" 2>/dev/null || break

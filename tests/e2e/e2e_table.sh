@@ -120,7 +120,7 @@ poll "the click made during the deal was lost" picked_after_deal
 xdotool mousemove "$((X + 25))" "$((top - 8))" click 1
 menu_open() { [ "$(colours "$((X + 30)),$((top + 20))")" != "$green" ]; }
 poll "the File menu did not open" menu_open
-xdotool key Down Down Down Return
+xdotool key Up Return
 for _ in $(seq 100); do
     kill -0 "$app_pid" 2>/dev/null || break
     sleep 0.1

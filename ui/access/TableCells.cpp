@@ -77,6 +77,12 @@ void TableCells::nameTalon() {
     m_talon->setAccessibleDescription(talonDescription());
 }
 
+void TableCells::describeDeal() {
+    if (const int number = m_game.DealNumber())
+        grid()->setAccessibleDescription(
+            QString::fromUtf8(texts::deals(m_game.Language()).gridDeal).arg(number));
+}
+
 void TableCells::languageChanged() {
     nameTalon();
     allChanged();

@@ -24,6 +24,10 @@ public:
     void painted(int row, int col, int shown);
     void talonPainted(int card);
     int shown(int row, int col) const { return m_shown[index(row, col)]; }
+    // The card last painted on the talon, EmptyCell before the first.
+    int talonCard() const { return m_talonCard; }
+    // The grid's description names the deal on the table, once there is one.
+    void describeDeal();
 
     QString gridName() const override;
     QString cellName(int row, int col) const override;

@@ -151,6 +151,36 @@ constexpr texts::ErrorTexts Errors{
     "Err statistics.ini\n%1",
 };
 
+constexpr texts::DealTexts EnglishDeals{
+    "Replay this deal", "Replay this deal (no. %1)",
+    "Choose a deal…",   "Choose a deal",
+    "Deal number:",     "Deal",
+    "Cancel",           "Type a whole number from 1 to %1.",
+    "deal %1",
+};
+constexpr texts::DealTexts FrenchDeals{
+    "Rejouer cette donne",
+    "Rejouer cette donne (n° %1)",
+    "Choisir une donne…",
+    "Choisir une donne",
+    "Numéro de la donne :",
+    "Distribuer",
+    "Annuler",
+    "Tapez un nombre entier de 1 à %1.",
+    "donne %1",
+};
+
+constexpr texts::ViewTexts EnglishView{
+    "View",
+    "Four-colour suits",
+    "Cannot write the file \"%1\".",
+};
+constexpr texts::ViewTexts FrenchView{
+    "Affichage",
+    "Quatre couleurs",
+    "Impossible d'écrire le fichier « %1 ».",
+};
+
 } // namespace
 
 namespace texts {
@@ -192,6 +222,12 @@ const AboutTexts& about() {
 }
 const ErrorTexts& errors() {
     return Errors;
+}
+const DealTexts& deals(int language) {
+    return pick(language, EnglishDeals, FrenchDeals);
+}
+const ViewTexts& view(int language) {
+    return pick(language, EnglishView, FrenchView);
 }
 
 } // namespace texts

@@ -118,4 +118,27 @@ struct ErrorTexts {
 };
 const ErrorTexts& errors();
 
+// Deal numbers: the File menu's two items, the dialog that chooses a number, and the grid's
+// description. The French set is also the one the window opens with.
+struct DealTexts {
+    const char* replay;         // before the first deal
+    const char* replayNumbered; // %1 the deal number
+    const char* choose;
+    const char* title;
+    const char* prompt;
+    const char* ok;
+    const char* cancel;
+    const char* notANumber; // %1 the last deal number
+    const char* gridDeal;   // %1 the deal number
+};
+const DealTexts& deals(int language);
+
+// The View menu; the French set is also the one the window opens with.
+struct ViewTexts {
+    const char* view;
+    const char* fourColour;
+    const char* notWritten; // %1 the path
+};
+const ViewTexts& view(int language);
+
 } // namespace texts

@@ -1,0 +1,77 @@
+#include "UnitDeal.h"
+
+#include "DealShuffle.h"
+#include "Messages.h"
+#include "common/SmallWindow.h"
+#include "common/WindowTexts.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TFormDeal::TFormDeal(QWidget* parent)
+    // A dialog, so that the window manager keeps it above the main window.
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("TFormDeal"));
+    setModal(false);
+    auto* box = new QVBoxLayout(this);
+    m_prompt = new QLabel(this);
+    EditNumber = new QLineEdit(this);
+    EditNumber->setObjectName(QStringLiteral("EditNumber"));
+    m_prompt->setBuddy(EditNumber);
+    LabelError = new QLabel(this);
+    LabelError->setObjectName(QStringLiteral("LabelError"));
+    LabelError->setWordWrap(true);
+    LabelError->hide();
+    auto* buttons = new QDialogButtonBox(this);
+    ButtonOk = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
+    ButtonCancel = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
+    ButtonOk->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &TFormDeal::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &TFormDeal::reject);
+    // A new entry clears the word about the last one.
+    connect(EditNumber, &QLineEdit::textEdited, LabelError, &QLabel::hide);
+    for (QWidget* widget : {static_cast<QWidget*>(m_prompt), static_cast<QWidget*>(EditNumber),
+                            static_cast<QWidget*>(LabelError), static_cast<QWidget*>(buttons)})
+        box->addWidget(widget);
+    box->setSizeConstraint(QLayout::SetFixedSize);
+    smallwindow::closeOnEscape(this);
+    applyLanguage(vestorine::French);
+}
+
+void TFormDeal::applyLanguage(int language) {
+    m_language = language;
+    const texts::DealTexts& words = texts::deals(language);
+    setWindowTitle(texts::text(words.title));
+    m_prompt->setText(texts::text(words.prompt));
+    ButtonOk->setText(texts::text(words.ok));
+    ButtonCancel->setText(texts::text(words.cancel));
+    const QLocale locale(language == vestorine::English ? QLocale::English : QLocale::French);
+    LabelError->setText(
+        texts::text(words.notANumber).arg(locale.toString(vestorine::LastDealNumber)));
+}
+
+void TFormDeal::showFor(int current, int language) {
+    applyLanguage(language);
+    EditNumber->setText(current > 0 ? QString::number(current) : QString());
+    EditNumber->selectAll();
+    EditNumber->setFocus();
+    LabelError->hide();
+    smallwindow::showOrRaise(this);
+}
+
+void TFormDeal::accept() {
+    const auto number = vestorine::parseDealNumber(EditNumber->text().toStdString());
+    if (!number) {
+        LabelError->show();
+        EditNumber->selectAll();
+        EditNumber->setFocus();
+        return;
+    }
+    QDialog::accept();
+    emit dealChosen(*number);
+}
