@@ -5,6 +5,7 @@
 #include <set>
 #include <vector>
 
+#include "DealShuffle.h"
 #include "Messages.h"
 #include "Settings.h"
 
@@ -12,7 +13,7 @@ namespace vestorine {
 
 namespace {
 
-constexpr std::string_view Header = "VESTORINE GAME 1";
+constexpr std::string_view Header = "VESTORINE GAME 2";
 
 std::string joined(const int* values, std::size_t count) {
     std::string text;
@@ -56,6 +57,15 @@ bool sound(const GameRecord& r) {
         for (const int card : row)
             if (card != EmptyCell && (!isCard(card) || !seen.insert(card).second))
                 return false;
+    // A face-up card lies only where the table's card has left, and lies once.
+    std::set<int> faceUp;
+    for (std::size_t row = 0; row < RowCount; ++row)
+        for (std::size_t col = 0; col < ColumnCount; ++col) {
+            const int card = r.faceUp[row][col];
+            if (card != EmptyCell && (!isCard(card) || r.tableau[row][col] != EmptyCell ||
+                                      seen.count(card) || !faceUp.insert(card).second))
+                return false;
+        }
     for (const int suit : r.rowSuit)
         if (suit < 0 || suit > RowCount)
             return false;
@@ -68,7 +78,10 @@ bool sound(const GameRecord& r) {
     const int firstCard = firstInRange
                               ? r.tableau[std::size_t(r.firstRow - 1)][std::size_t(r.firstCol - 1)]
                               : EmptyCell;
-    if (r.picked && !r.revealing && seen.count(r.currentCard) && r.currentCard != firstCard)
+    if (r.picked && !r.revealing &&
+        ((seen.count(r.currentCard) && r.currentCard != firstCard) || faceUp.count(r.currentCard)))
+        return false;
+    if (r.dealt ? !isDealNumber(r.dealNumber) : (r.dealNumber != 0 && !isDealNumber(r.dealNumber)))
         return false;
     const bool backKnown = r.back >= CrosshatchBack && r.back < FirstPictureBack + PictureBackCount;
     return r.messageIndex >= 0 && r.messageIndex < MessageCount && backKnown &&
@@ -82,6 +95,9 @@ std::string formatGameRecord(const GameRecord& r) {
     for (int row = 0; row < RowCount; ++row)
         text += "ROW" + std::to_string(row + 1) + "=" +
                 joined(r.tableau[std::size_t(row)].data(), ColumnCount) + "\n";
+    for (int row = 0; row < RowCount; ++row)
+        text += "FACEUP" + std::to_string(row + 1) + "=" +
+                joined(r.faceUp[std::size_t(row)].data(), ColumnCount) + "\n";
     text += "ROWSUIT=" + joined(r.rowSuit.data(), RowCount) + "\n";
     text += "TALON=" + std::to_string(r.currentCard) + "\n";
     text += "FIRST=" + std::to_string(r.firstRow) + "," + std::to_string(r.firstCol) + "\n";
@@ -89,6 +105,7 @@ std::string formatGameRecord(const GameRecord& r) {
     text += "PHASE=" + joined(phase, 4) + "\n";
     text += "MESSAGE=" + std::to_string(r.messageIndex) + "\n";
     text += "BACK=" + std::to_string(r.back) + "," + std::to_string(r.backColor) + "\n";
+    text += "DEAL=" + std::to_string(r.dealNumber) + "\n";
     return text;
 }
 
@@ -100,9 +117,12 @@ std::optional<GameRecord> parseGameRecord(std::string_view text) {
     const std::map<std::string_view, std::size_t> counts = {
         {"ROW1", ColumnCount}, {"ROW2", ColumnCount},
         {"ROW3", ColumnCount}, {"ROW4", ColumnCount},
+        {"FACEUP1", ColumnCount}, {"FACEUP2", ColumnCount},
+        {"FACEUP3", ColumnCount}, {"FACEUP4", ColumnCount},
         {"ROWSUIT", RowCount}, {"TALON", 1},
         {"FIRST", 2},          {"PHASE", 4},
-        {"MESSAGE", 1},        {"BACK", 2}};
+        {"MESSAGE", 1},        {"BACK", 2},
+        {"DEAL", 1}};
     std::map<std::string_view, std::vector<long long>> values;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         if (lines[i].empty())
@@ -119,15 +139,21 @@ std::optional<GameRecord> parseGameRecord(std::string_view text) {
     }
     if (values.size() != counts.size())
         return std::nullopt;
+    // The deal number is checked with the rest of the game below.
     for (const auto& [key, list] : values)
         for (const long long v : list)
-            if (v < -1 || v > 0xFFFFFF)
+            if (key != "DEAL" && (v < -1 || v > 0xFFFFFF))
                 return std::nullopt;
     GameRecord r;
     constexpr std::array<std::string_view, RowCount> rowKeys{"ROW1", "ROW2", "ROW3", "ROW4"};
     for (std::size_t row = 0; row < RowCount; ++row)
         for (std::size_t col = 0; col < ColumnCount; ++col)
             r.tableau[row][col] = int(values[rowKeys[row]][col]);
+    constexpr std::array<std::string_view, RowCount> faceKeys{"FACEUP1", "FACEUP2", "FACEUP3",
+                                                              "FACEUP4"};
+    for (std::size_t row = 0; row < RowCount; ++row)
+        for (std::size_t col = 0; col < ColumnCount; ++col)
+            r.faceUp[row][col] = int(values[faceKeys[row]][col]);
     for (int i = 0; i < RowCount; ++i)
         r.rowSuit[std::size_t(i)] = int(values["ROWSUIT"][std::size_t(i)]);
     r.currentCard = int(values["TALON"][0]);
@@ -144,6 +170,10 @@ std::optional<GameRecord> parseGameRecord(std::string_view text) {
     r.messageIndex = int(values["MESSAGE"][0]);
     r.back = int(values["BACK"][0]);
     r.backColor = ColorValue(values["BACK"][1]);
+    const long long deal = values["DEAL"][0];
+    if (deal < 0 || deal > LastDealNumber)
+        return std::nullopt;
+    r.dealNumber = int(deal);
     if (!sound(r))
         return std::nullopt;
     return r;

@@ -41,6 +41,7 @@ void TForm1::outsideDeal(std::function<void()> action) {
 }
 
 void TForm1::dealCards() {
+    replaceLeftGame();
     record(vestorine::interruptionEvent(m_game.phase()));
     if (m_loto)
         m_loto->hide();
@@ -65,6 +66,8 @@ void TForm1::dealCards() {
     }
     m_game.EndDeal();
     showStatus();
+    saveGame();
+    refreshResume();
 }
 
 void TForm1::Delay(int ms) {

@@ -6,6 +6,9 @@
 #include <QFile>
 #include <QPushButton>
 
+#include <memory>
+
+#include "GameFile.h"
 #include "StatisticsFile.h"
 #include "StatisticsKeeper.h"
 #include "StatisticsPrint.h"
@@ -98,29 +101,32 @@ TEST_F(StatsTest, EveryEndIsCountedAndWrittenAtOnce) {
     EXPECT_TRUE(boxes.empty());
 }
 
-// Quit and the close button end a game in progress as abandoned; with no card up, nothing.
-TEST_F(StatsTest, QuitAndCloseAbandonAGameInProgress) {
+// Quit and the close button abandon nothing: the game stays on disk, unfinished, to be resumed.
+TEST_F(StatsTest, QuitAndCloseKeepTheGameUnfinished) {
     for (const bool picked : {true, false}) {
         for (const char* path : {"Quit", "close"}) {
             QDir(folder()).removeRecursively();
-            TForm1 other(game, back);
-            other.setSettingsFolder(settingsDir.path());
-            other.statistics().setFolder(folder());
-            other.setDealDelay(0);
-            other.show();
-            QTest::mouseClick(other.findChild<QToolButton*>("SpeedButtonDeal"), Qt::LeftButton);
+            auto other = std::make_unique<TForm1>(game, back);
+            other->setSettingsFolder(settingsDir.path());
+            other->statistics().setFolder(folder());
+            other->setDealDelay(0);
+            other->show();
+            QTest::mouseClick(other->findChild<QToolButton*>("SpeedButtonDeal"), Qt::LeftButton);
             if (picked)
-                QTest::mouseClick(other.findChild<CardImage*>("ImageJeu"), Qt::LeftButton, {},
+                QTest::mouseClick(other->findChild<CardImage*>("ImageJeu"), Qt::LeftButton, {},
                                   geometry.cellRect(1, 1).center());
             if (std::string_view(path) == "Quit")
-                QTimer::singleShot(0, other.findChild<QAction*>("Menuquitter"), &QAction::trigger);
+                QTimer::singleShot(0, other->findChild<QAction*>("Menuquitter"),
+                                   &QAction::trigger);
             else
-                QTimer::singleShot(0, &other, &QWidget::close);
+                QTimer::singleShot(0, other.get(), &QWidget::close);
             EXPECT_EQ(QApplication::exec(), 0);
+            other.reset(); // the program has ended
             if (picked)
-                EXPECT_EQ(onDisk(), (Statistics{1, 0, 0, 0, 1, 0, 0})) << path;
+                EXPECT_EQ(onDisk(), (Statistics{1, 0, 0, 0, 0, 0, 0})) << path;
             else
                 EXPECT_FALSE(QFile::exists(file())) << path;
+            EXPECT_TRUE(gamefile::findUnfinished(folder()).found) << path;
         }
     }
 }
