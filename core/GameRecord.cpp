@@ -50,6 +50,29 @@ bool isCard(long long card) {
     return false;
 }
 
+// The card still lying in the first cell: it stays there until the chain closes.
+int firstCardOf(const GameRecord& r) {
+    return isCell(r.firstRow, r.firstCol)
+               ? r.tableau[std::size_t(r.firstRow - 1)][std::size_t(r.firstCol - 1)]
+               : EmptyCell;
+}
+
+// A face-up card lies only where the table's card has left, and lies once; only the first card
+// may also still lie face down in its own cell, until the chain closes.
+bool faceUpSound(const GameRecord& r, const std::set<int>& faceDown, std::set<int>& faceUp) {
+    const int firstCard = r.picked && !r.revealing ? firstCardOf(r) : EmptyCell;
+    for (std::size_t row = 0; row < RowCount; ++row)
+        for (std::size_t col = 0; col < ColumnCount; ++col) {
+            const int card = r.faceUp[row][col];
+            if (card == EmptyCell)
+                continue;
+            if (!isCard(card) || r.tableau[row][col] != EmptyCell ||
+                (faceDown.count(card) && card != firstCard) || !faceUp.insert(card).second)
+                return false;
+        }
+    return true;
+}
+
 // The cards on the table and the talon are cards, none twice; the rest lies in range.
 bool sound(const GameRecord& r) {
     std::set<int> seen;
@@ -57,29 +80,20 @@ bool sound(const GameRecord& r) {
         for (const int card : row)
             if (card != EmptyCell && (!isCard(card) || !seen.insert(card).second))
                 return false;
-    // A face-up card lies only where the table's card has left, and lies once.
     std::set<int> faceUp;
-    for (std::size_t row = 0; row < RowCount; ++row)
-        for (std::size_t col = 0; col < ColumnCount; ++col) {
-            const int card = r.faceUp[row][col];
-            if (card != EmptyCell && (!isCard(card) || r.tableau[row][col] != EmptyCell ||
-                                      seen.count(card) || !faceUp.insert(card).second))
-                return false;
-        }
+    if (!faceUpSound(r, seen, faceUp))
+        return false;
     for (const int suit : r.rowSuit)
         if (suit < 0 || suit > RowCount)
             return false;
-    const bool firstInRange = isCell(r.firstRow, r.firstCol);
-    if (r.picked && (!r.dealt || !firstInRange || !isCard(r.currentCard)))
+    if (r.picked && (!r.dealt || !isCell(r.firstRow, r.firstCol) || !isCard(r.currentCard)))
         return false;
     if ((r.revealing && !r.picked) || (r.gameLost && !r.revealing))
         return false;
-    // The first card stays in its cell until the chain closes; any other talon card left the table.
-    const int firstCard = firstInRange
-                              ? r.tableau[std::size_t(r.firstRow - 1)][std::size_t(r.firstCol - 1)]
-                              : EmptyCell;
+    // Any talon card but the first left the table, and lies face up nowhere yet.
     if (r.picked && !r.revealing &&
-        ((seen.count(r.currentCard) && r.currentCard != firstCard) || faceUp.count(r.currentCard)))
+        ((seen.count(r.currentCard) && r.currentCard != firstCardOf(r)) ||
+         faceUp.count(r.currentCard)))
         return false;
     if (r.dealt ? !isDealNumber(r.dealNumber) : (r.dealNumber != 0 && !isDealNumber(r.dealNumber)))
         return false;

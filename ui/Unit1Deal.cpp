@@ -49,6 +49,8 @@ void TForm1::dealCards() {
     // A tick during the deal would blank or restore an old status over the new one.
     TimerBlinking->stop();
     m_game.StartDeal();
+    // The game replaced is over on disk too, even if the program ends during the deal.
+    saveGame();
     ImageTalon->hide();
     LabelCartes->show();
     ImageTalon->move(m_geometry.talonHome().topLeft());

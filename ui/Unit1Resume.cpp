@@ -96,7 +96,9 @@ void TForm1::saveGame() {
 }
 
 void TForm1::refreshResume() {
-    MenuResume->setEnabled(gamefile::findUnfinished(m_statistics->folder()).found);
+    const gamefile::Unfinished left = gamefile::findUnfinished(m_statistics->folder());
+    tellSetAside(left.setAside);
+    MenuResume->setEnabled(left.found);
 }
 
 void TForm1::replaceLeftGame() {

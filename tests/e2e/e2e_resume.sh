@@ -11,7 +11,7 @@ game_pid=""
 cleanup() {
     [ -n "$game_pid" ] && kill -KILL "$game_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$tmp"
+    [ -n "${E2E_KEEP:-}" ] || rm -rf "$tmp"
 }
 trap cleanup EXIT
 fail() {
@@ -45,7 +45,7 @@ start_game() {
     window=$(echo "$window" | head -n1)
     xdotool windowfocus --sync "$window"
 }
-keys() { xdotool key --window "$window" --delay 30 "$@"; }
+keys() { xdotool key --delay 30 "$@"; }
 
 # The one game file on disk, and a value of it.
 game_file() { ls "$data"/game-*.ini 2>/dev/null | head -n1; }

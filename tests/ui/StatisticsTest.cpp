@@ -164,8 +164,11 @@ TEST_F(StatsTest, WriteFailureShowsOneBoxNamingTheFileAndTheGameGoesOn) {
     winByChain();
     revealAll(true);
     start(layouts::allHome());
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_TRUE(boxes[0].contains(file())) << boxes[0].toStdString();
+    // One box for the counts, one for the game in progress, each naming its file.
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_TRUE(boxes[0].contains(folder())) << boxes[0].toStdString();
+    EXPECT_TRUE(boxes[1].contains(file())) << boxes[1].toStdString();
+    EXPECT_TRUE(boxes[1].contains("Les compteurs n'ont pas pu être écrits"));
     EXPECT_EQ(form.statistics().counts(), (Statistics{3, 1, 0, 1, 0, 0, 1}));
     EXPECT_EQ(status(), message(vestorine::MsgInviteCarry));
 
@@ -178,7 +181,7 @@ TEST_F(StatsTest, WriteFailureShowsOneBoxNamingTheFileAndTheGameGoesOn) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     winByChain();
-    EXPECT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes.size(), 4u);
 }
 
 TEST_F(StatsTest, WindowFollowsTheLanguageAndTheGames) {

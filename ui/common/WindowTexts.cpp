@@ -250,7 +250,6 @@ QString cause(int language, int error) {
     case EISDIR:
         return text(words.isFolder);
     case ENOENT:
-    case ENOTDIR:
         return text(words.missing);
     case EIO:
         return text(words.inputOutput);
