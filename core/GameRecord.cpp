@@ -128,15 +128,21 @@ std::optional<GameRecord> parseGameRecord(std::string_view text) {
     if (lines.empty() || lines[0] != Header)
         return std::nullopt;
     // Every key once, with its count of numbers.
-    const std::map<std::string_view, std::size_t> counts = {
-        {"ROW1", ColumnCount}, {"ROW2", ColumnCount},
-        {"ROW3", ColumnCount}, {"ROW4", ColumnCount},
-        {"FACEUP1", ColumnCount}, {"FACEUP2", ColumnCount},
-        {"FACEUP3", ColumnCount}, {"FACEUP4", ColumnCount},
-        {"ROWSUIT", RowCount}, {"TALON", 1},
-        {"FIRST", 2},          {"PHASE", 4},
-        {"MESSAGE", 1},        {"BACK", 2},
-        {"DEAL", 1}};
+    const std::map<std::string_view, std::size_t> counts = {{"ROW1", ColumnCount},
+                                                            {"ROW2", ColumnCount},
+                                                            {"ROW3", ColumnCount},
+                                                            {"ROW4", ColumnCount},
+                                                            {"FACEUP1", ColumnCount},
+                                                            {"FACEUP2", ColumnCount},
+                                                            {"FACEUP3", ColumnCount},
+                                                            {"FACEUP4", ColumnCount},
+                                                            {"ROWSUIT", RowCount},
+                                                            {"TALON", 1},
+                                                            {"FIRST", 2},
+                                                            {"PHASE", 4},
+                                                            {"MESSAGE", 1},
+                                                            {"BACK", 2},
+                                                            {"DEAL", 1}};
     std::map<std::string_view, std::vector<long long>> values;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         if (lines[i].empty())

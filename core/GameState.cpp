@@ -141,9 +141,9 @@ std::array<std::array<int, ColumnCount>, RowCount> GameState::emptyTable() {
 }
 
 GameRecord GameState::snapshot() const {
-    return {m_tableau, m_faceUp, m_rowSuit,   m_currentCard, m_firstRow,     m_firstCol,  m_dealt,
-            m_picked,  m_revealing, m_gameLost,    m_messageIndex, m_back.Back, m_back.BackColor,
-            m_dealNumber};
+    return {m_tableau,      m_faceUp,    m_rowSuit,        m_currentCard, m_firstRow,
+            m_firstCol,     m_dealt,     m_picked,         m_revealing,   m_gameLost,
+            m_messageIndex, m_back.Back, m_back.BackColor, m_dealNumber};
 }
 
 void GameState::restore(const GameRecord& r) {

@@ -17,7 +17,6 @@
 #include <QToolButton>
 #include <QWindow>
 
-
 void TForm1::MenuEnglishClick() {
     switchLanguage(vestorine::English);
 }

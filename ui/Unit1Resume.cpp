@@ -92,7 +92,7 @@ void TForm1::saveGame() {
     }
     const int language = m_game.Language();
     fileProblem({}, texts::text(texts::files(language).gameNotWritten)
-                    .arg(written.path, texts::cause(language, written.error)));
+                        .arg(written.path, texts::cause(language, written.error)));
 }
 
 void TForm1::refreshResume() {
@@ -120,7 +120,7 @@ void TForm1::tellSetAside(const QStringList& paths) {
     if (paths.isEmpty())
         return;
     fileProblem({}, texts::text(texts::files(m_game.Language()).gamesSetAside)
-                    .arg(paths.join(QLatin1Char('\n'))));
+                        .arg(paths.join(QLatin1Char('\n'))));
 }
 
 void TForm1::fileProblem(const QString& firstLines, const QString& explanation) {

@@ -81,7 +81,7 @@ TEST(GameRecord, DamagedRecordsAreRefused) {
         with("GAME 2", "GAME 1"),
         withDeal("-1"),
         withDeal("1000000000"),
-        withDeal("0"), // dealt without a number
+        withDeal("0"),                    // dealt without a number
         with("FACEUP1=-1", "FACEUP1=48"), // face up where its card still lies face down
         with("FACEUP2=-1", "FACEUP2=99"),
         sound + "TALON=1\n",

@@ -279,7 +279,8 @@ TEST_F(SettingsTest, FailedWriteIsReportedOnceAndTheProgramStillEnds) {
     EXPECT_EQ(QApplication::exec(), 0);
     // The first line as it always was, then the file, the cause and what follows, in French.
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_TRUE(boxes[0].startsWith("Err vestorine.ini\nLes réglages n'ont pas pu être écrits dans"))
+    EXPECT_TRUE(
+        boxes[0].startsWith("Err vestorine.ini\nLes réglages n'ont pas pu être écrits dans"))
         << boxes[0].toStdString();
     EXPECT_TRUE(boxes[0].contains(dir.path() + "/inside")) << boxes[0].toStdString();
 }

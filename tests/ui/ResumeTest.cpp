@@ -51,9 +51,7 @@ protected:
     ~ResumeTest() override { errorbox::setBox({}); }
 
     QString folder() const { return dataDir.filePath(QStringLiteral("vestorine")); }
-    std::unique_ptr<Copy> open() {
-        return std::make_unique<Copy>(folder(), settingsDir.path());
-    }
+    std::unique_ptr<Copy> open() { return std::make_unique<Copy>(folder(), settingsDir.path()); }
     Statistics onDisk() { return statisticsfile::load(folder()).counts; }
 
     Step dealt(const Layout& layout) {

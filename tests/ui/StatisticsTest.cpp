@@ -116,8 +116,7 @@ TEST_F(StatsTest, QuitAndCloseKeepTheGameUnfinished) {
                 QTest::mouseClick(other->findChild<CardImage*>("ImageJeu"), Qt::LeftButton, {},
                                   geometry.cellRect(1, 1).center());
             if (std::string_view(path) == "Quit")
-                QTimer::singleShot(0, other->findChild<QAction*>("Menuquitter"),
-                                   &QAction::trigger);
+                QTimer::singleShot(0, other->findChild<QAction*>("Menuquitter"), &QAction::trigger);
             else
                 QTimer::singleShot(0, other.get(), &QWidget::close);
             EXPECT_EQ(QApplication::exec(), 0);
