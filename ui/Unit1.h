@@ -99,6 +99,8 @@ private:
     void replaceLeftGame();
     // Paints the table, the talon and the status as the game stands, as its play left them.
     void paintResumed();
+    // The card face up in the cell over the back it was dealt with, or the first cell's blank.
+    void paintFaceOver(int row, int col, bool first);
     void tellSetAside(const QStringList& paths);
     // One box: its first lines, where there are some, then what failed, why and what follows.
     void fileProblem(const QString& firstLines, const QString& explanation);

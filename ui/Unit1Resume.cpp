@@ -59,7 +59,7 @@ void TForm1::paintResumed() {
             if (m_game.Tableau(row, col) != vestorine::EmptyCell && !(carrying && first))
                 paintBack(row, col);
             else if (m_game.FaceUp(row, col) != vestorine::EmptyCell)
-                paintFace(row, col, m_game.FaceUp(row, col));
+                paintFaceOver(row, col, first);
             else
                 paintPlaceholder(row, col);
         }
@@ -76,6 +76,15 @@ void TForm1::paintResumed() {
     repaint();
 }
 
+void TForm1::paintFaceOver(int row, int col, bool first) {
+    // A face is drawn over what the cell showed before, as in play: its corners keep it.
+    if (first)
+        paintPlaceholder(row, col);
+    else
+        paintBack(row, col);
+    paintFace(row, col, m_game.FaceUp(row, col));
+}
+
 void TForm1::saveGame() {
     const vestorine::GamePhase phase = m_game.phase();
     if (phase == vestorine::GamePhase::NotDealt || phase == vestorine::GamePhase::Over) {
@@ -83,7 +92,8 @@ void TForm1::saveGame() {
             m_gameFile->remove();
         return;
     }
-    if (!m_gameFile)
+    // A lock that could not be taken (no folder yet, say) is tried again with a new file.
+    if (!m_gameFile || !m_gameFile->held())
         m_gameFile = std::make_unique<GameFile>(m_statistics->folder());
     const fileaccess::WriteResult written = m_gameFile->save(m_game.snapshot());
     if (written.ok() || std::exchange(m_gameWriteFailing, true)) {

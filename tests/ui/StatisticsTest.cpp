@@ -180,7 +180,7 @@ TEST_F(StatsTest, WriteFailureShowsOneBoxNamingTheFileAndTheGameGoesOn) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     winByChain();
-    EXPECT_EQ(boxes.size(), 4u);
+    EXPECT_EQ(boxes.size(), 4u) << boxes.back().toStdString();
 }
 
 TEST_F(StatsTest, WindowFollowsTheLanguageAndTheGames) {
