@@ -1,6 +1,20 @@
 #include "GameEvents.h"
 
+#include "CardBack.h"
+#include "RandomSource.h"
+
 namespace vestorine {
+
+namespace {
+
+// A game put back from its record draws nothing.
+class NoRandom final : public RandomSource {
+public:
+    void seedFromClock() override {}
+    int uniform(int low, int) override { return low; }
+};
+
+} // namespace
 
 std::optional<StatisticsEvent> pickEvent(const std::optional<int>& picked) {
     if (!picked)
@@ -32,6 +46,15 @@ std::optional<StatisticsEvent> interruptionEvent(GamePhase phase) {
     if (phase == GamePhase::CarryingTalon || phase == GamePhase::Revealing)
         return StatisticsEvent::Abandoned;
     return std::nullopt;
+}
+
+std::optional<StatisticsEvent> replacedGameEvent(const GameRecord& left) {
+    // The game's own rules say where it stands, as they would if it were still played.
+    CardBackChoice back;
+    NoRandom none;
+    GameState game(back, none);
+    game.restore(left);
+    return interruptionEvent(game.phase());
 }
 
 } // namespace vestorine

@@ -20,4 +20,7 @@ std::optional<StatisticsEvent> revealEvent(const RevealResult& revealed);
 // Cutting the game short in this phase (a new deal, quitting): abandoned while it runs.
 std::optional<StatisticsEvent> interruptionEvent(GamePhase phase);
 
+// A game left unfinished by a copy gone, replaced by a new deal: abandoned once it had started.
+std::optional<StatisticsEvent> replacedGameEvent(const GameRecord& left);
+
 } // namespace vestorine

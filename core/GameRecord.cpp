@@ -5,6 +5,7 @@
 #include <set>
 #include <vector>
 
+#include "DealShuffle.h"
 #include "Messages.h"
 #include "Settings.h"
 
@@ -12,7 +13,7 @@ namespace vestorine {
 
 namespace {
 
-constexpr std::string_view Header = "VESTORINE GAME 1";
+constexpr std::string_view Header = "VESTORINE GAME 2";
 
 std::string joined(const int* values, std::size_t count) {
     std::string text;
@@ -49,6 +50,29 @@ bool isCard(long long card) {
     return false;
 }
 
+// The card still lying in the first cell: it stays there until the chain closes.
+int firstCardOf(const GameRecord& r) {
+    return isCell(r.firstRow, r.firstCol)
+               ? r.tableau[std::size_t(r.firstRow - 1)][std::size_t(r.firstCol - 1)]
+               : EmptyCell;
+}
+
+// A face-up card lies only where the table's card has left, and lies once; only the first card
+// may also still lie face down in its own cell, until the chain closes.
+bool faceUpSound(const GameRecord& r, const std::set<int>& faceDown, std::set<int>& faceUp) {
+    const int firstCard = r.picked && !r.revealing ? firstCardOf(r) : EmptyCell;
+    for (std::size_t row = 0; row < RowCount; ++row)
+        for (std::size_t col = 0; col < ColumnCount; ++col) {
+            const int card = r.faceUp[row][col];
+            if (card == EmptyCell)
+                continue;
+            if (!isCard(card) || r.tableau[row][col] != EmptyCell ||
+                (faceDown.count(card) && card != firstCard) || !faceUp.insert(card).second)
+                return false;
+        }
+    return true;
+}
+
 // The cards on the table and the talon are cards, none twice; the rest lies in range.
 bool sound(const GameRecord& r) {
     std::set<int> seen;
@@ -56,19 +80,22 @@ bool sound(const GameRecord& r) {
         for (const int card : row)
             if (card != EmptyCell && (!isCard(card) || !seen.insert(card).second))
                 return false;
+    std::set<int> faceUp;
+    if (!faceUpSound(r, seen, faceUp))
+        return false;
     for (const int suit : r.rowSuit)
         if (suit < 0 || suit > RowCount)
             return false;
-    const bool firstInRange = isCell(r.firstRow, r.firstCol);
-    if (r.picked && (!r.dealt || !firstInRange || !isCard(r.currentCard)))
+    if (r.picked && (!r.dealt || !isCell(r.firstRow, r.firstCol) || !isCard(r.currentCard)))
         return false;
     if ((r.revealing && !r.picked) || (r.gameLost && !r.revealing))
         return false;
-    // The first card stays in its cell until the chain closes; any other talon card left the table.
-    const int firstCard = firstInRange
-                              ? r.tableau[std::size_t(r.firstRow - 1)][std::size_t(r.firstCol - 1)]
-                              : EmptyCell;
-    if (r.picked && !r.revealing && seen.count(r.currentCard) && r.currentCard != firstCard)
+    // Any talon card but the first left the table, and lies face up nowhere yet.
+    if (r.picked && !r.revealing &&
+        ((seen.count(r.currentCard) && r.currentCard != firstCardOf(r)) ||
+         faceUp.count(r.currentCard)))
+        return false;
+    if (r.dealt ? !isDealNumber(r.dealNumber) : (r.dealNumber != 0 && !isDealNumber(r.dealNumber)))
         return false;
     const bool backKnown = r.back >= CrosshatchBack && r.back < FirstPictureBack + PictureBackCount;
     return r.messageIndex >= 0 && r.messageIndex < MessageCount && backKnown &&
@@ -82,6 +109,9 @@ std::string formatGameRecord(const GameRecord& r) {
     for (int row = 0; row < RowCount; ++row)
         text += "ROW" + std::to_string(row + 1) + "=" +
                 joined(r.tableau[std::size_t(row)].data(), ColumnCount) + "\n";
+    for (int row = 0; row < RowCount; ++row)
+        text += "FACEUP" + std::to_string(row + 1) + "=" +
+                joined(r.faceUp[std::size_t(row)].data(), ColumnCount) + "\n";
     text += "ROWSUIT=" + joined(r.rowSuit.data(), RowCount) + "\n";
     text += "TALON=" + std::to_string(r.currentCard) + "\n";
     text += "FIRST=" + std::to_string(r.firstRow) + "," + std::to_string(r.firstCol) + "\n";
@@ -89,6 +119,7 @@ std::string formatGameRecord(const GameRecord& r) {
     text += "PHASE=" + joined(phase, 4) + "\n";
     text += "MESSAGE=" + std::to_string(r.messageIndex) + "\n";
     text += "BACK=" + std::to_string(r.back) + "," + std::to_string(r.backColor) + "\n";
+    text += "DEAL=" + std::to_string(r.dealNumber) + "\n";
     return text;
 }
 
@@ -97,12 +128,21 @@ std::optional<GameRecord> parseGameRecord(std::string_view text) {
     if (lines.empty() || lines[0] != Header)
         return std::nullopt;
     // Every key once, with its count of numbers.
-    const std::map<std::string_view, std::size_t> counts = {
-        {"ROW1", ColumnCount}, {"ROW2", ColumnCount},
-        {"ROW3", ColumnCount}, {"ROW4", ColumnCount},
-        {"ROWSUIT", RowCount}, {"TALON", 1},
-        {"FIRST", 2},          {"PHASE", 4},
-        {"MESSAGE", 1},        {"BACK", 2}};
+    const std::map<std::string_view, std::size_t> counts = {{"ROW1", ColumnCount},
+                                                            {"ROW2", ColumnCount},
+                                                            {"ROW3", ColumnCount},
+                                                            {"ROW4", ColumnCount},
+                                                            {"FACEUP1", ColumnCount},
+                                                            {"FACEUP2", ColumnCount},
+                                                            {"FACEUP3", ColumnCount},
+                                                            {"FACEUP4", ColumnCount},
+                                                            {"ROWSUIT", RowCount},
+                                                            {"TALON", 1},
+                                                            {"FIRST", 2},
+                                                            {"PHASE", 4},
+                                                            {"MESSAGE", 1},
+                                                            {"BACK", 2},
+                                                            {"DEAL", 1}};
     std::map<std::string_view, std::vector<long long>> values;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         if (lines[i].empty())
@@ -119,15 +159,21 @@ std::optional<GameRecord> parseGameRecord(std::string_view text) {
     }
     if (values.size() != counts.size())
         return std::nullopt;
+    // The deal number is checked with the rest of the game below.
     for (const auto& [key, list] : values)
         for (const long long v : list)
-            if (v < -1 || v > 0xFFFFFF)
+            if (key != "DEAL" && (v < -1 || v > 0xFFFFFF))
                 return std::nullopt;
     GameRecord r;
     constexpr std::array<std::string_view, RowCount> rowKeys{"ROW1", "ROW2", "ROW3", "ROW4"};
     for (std::size_t row = 0; row < RowCount; ++row)
         for (std::size_t col = 0; col < ColumnCount; ++col)
             r.tableau[row][col] = int(values[rowKeys[row]][col]);
+    constexpr std::array<std::string_view, RowCount> faceKeys{"FACEUP1", "FACEUP2", "FACEUP3",
+                                                              "FACEUP4"};
+    for (std::size_t row = 0; row < RowCount; ++row)
+        for (std::size_t col = 0; col < ColumnCount; ++col)
+            r.faceUp[row][col] = int(values[faceKeys[row]][col]);
     for (int i = 0; i < RowCount; ++i)
         r.rowSuit[std::size_t(i)] = int(values["ROWSUIT"][std::size_t(i)]);
     r.currentCard = int(values["TALON"][0]);
@@ -144,6 +190,10 @@ std::optional<GameRecord> parseGameRecord(std::string_view text) {
     r.messageIndex = int(values["MESSAGE"][0]);
     r.back = int(values["BACK"][0]);
     r.backColor = ColorValue(values["BACK"][1]);
+    const long long deal = values["DEAL"][0];
+    if (deal < 0 || deal > LastDealNumber)
+        return std::nullopt;
+    r.dealNumber = int(deal);
     if (!sound(r))
         return std::nullopt;
     return r;

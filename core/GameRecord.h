@@ -12,9 +12,15 @@ namespace vestorine {
 
 // A game in progress as it stands between two actions: enough to put the table back exactly.
 struct GameRecord {
-    std::array<std::array<int, ColumnCount>, RowCount> tableau{}; // EmptyCell where emptied
-    std::array<int, RowCount> rowSuit{};                          // 0: not yet claimed
-    int currentCard = 0;                                          // the talon
+    std::array<std::array<int, ColumnCount>, RowCount> tableau{};    // EmptyCell where emptied
+    std::array<std::array<int, ColumnCount>, RowCount> faceUp = [] { // EmptyCell where none lies
+        std::array<std::array<int, ColumnCount>, RowCount> none{};
+        for (auto& row : none)
+            row.fill(EmptyCell);
+        return none;
+    }();
+    std::array<int, RowCount> rowSuit{}; // 0: not yet claimed
+    int currentCard = 0;                 // the talon
     int firstRow = 0;
     int firstCol = 0;
     bool dealt = false;
@@ -24,6 +30,8 @@ struct GameRecord {
     int messageIndex = 0;
     int back = CrosshatchBack; // the back the game was dealt with
     ColorValue backColor = 0;
+
+    int dealNumber = 0; // 0 only before the first deal
 
     bool operator==(const GameRecord&) const = default;
 };

@@ -19,6 +19,7 @@ bool GameState::StartDeal(int dealNumber) {
     m_dealt = m_picked = m_revealing = m_gameLost = false;
     m_messageIndex = MsgBlank;
     m_rowSuit.fill(0);
+    m_faceUp = emptyTable();
     m_dealNumber = dealNumber;
     const auto deck = m_random.deckForDeal(dealNumber);
     for (int i = 0; i < CellCount; ++i)
@@ -72,6 +73,7 @@ PlaceResult GameState::Place(int row, int col) {
     PlaceResult result;
     result.laidCard = m_currentCard;
     int& cell = m_tableau[row - 1][col - 1];
+    m_faceUp[row - 1][col - 1] = m_currentCard;
     if (row == m_firstRow && col == m_firstCol) {
         cell = EmptyCell;
         m_revealing = true;
@@ -95,6 +97,7 @@ std::optional<RevealResult> GameState::Reveal(int row, int col) {
         return std::nullopt;
 
     RevealResult result{cell, RevealVerdict::Continue};
+    m_faceUp[row - 1][col - 1] = cell;
     const bool lostBefore = m_gameLost;
     if (!fitsHome(cell, row, col))
         m_gameLost = true;
@@ -130,13 +133,22 @@ int GameState::rowOfSuit(int suit) const {
     return 0;
 }
 
+std::array<std::array<int, ColumnCount>, RowCount> GameState::emptyTable() {
+    std::array<std::array<int, ColumnCount>, RowCount> table{};
+    for (auto& row : table)
+        row.fill(EmptyCell);
+    return table;
+}
+
 GameRecord GameState::snapshot() const {
-    return {m_tableau, m_rowSuit,   m_currentCard, m_firstRow,     m_firstCol,  m_dealt,
-            m_picked,  m_revealing, m_gameLost,    m_messageIndex, m_back.Back, m_back.BackColor};
+    return {m_tableau,      m_faceUp,    m_rowSuit,        m_currentCard, m_firstRow,
+            m_firstCol,     m_dealt,     m_picked,         m_revealing,   m_gameLost,
+            m_messageIndex, m_back.Back, m_back.BackColor, m_dealNumber};
 }
 
 void GameState::restore(const GameRecord& r) {
     m_tableau = r.tableau;
+    m_faceUp = r.faceUp;
     m_rowSuit = r.rowSuit;
     m_currentCard = r.currentCard;
     m_firstRow = r.firstRow;
@@ -146,6 +158,7 @@ void GameState::restore(const GameRecord& r) {
     m_revealing = r.revealing;
     m_gameLost = r.gameLost;
     m_messageIndex = r.messageIndex;
+    m_dealNumber = r.dealNumber;
     // The back it was dealt with; the player's choice of a random back stays.
     m_back.Back = r.back;
     m_back.BackColor = r.backColor;

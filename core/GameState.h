@@ -57,6 +57,8 @@ public:
 
     int DealNumber() const { return m_dealNumber; } // 0 before the first deal
     int Tableau(int row, int col) const { return m_tableau[row - 1][col - 1]; }
+    // The card lying face up in the cell, EmptyCell when it is empty or face down.
+    int FaceUp(int row, int col) const { return m_faceUp[row - 1][col - 1]; }
     int RowSuit(int row) const { return m_rowSuit[row - 1]; }
     int CurrentCard() const { return m_currentCard; }
     int FirstRow() const { return m_firstRow; }
@@ -86,11 +88,13 @@ private:
     // Whether card may lie in (row, col): its rank's column, in a row its suit owns or may claim.
     bool fitsHome(int card, int row, int col) const;
     bool allEmpty() const;
+    static std::array<std::array<int, ColumnCount>, RowCount> emptyTable();
 
     CardBackChoice& m_back;
     RandomSource& m_random;
 
     std::array<std::array<int, ColumnCount>, RowCount> m_tableau{};
+    std::array<std::array<int, ColumnCount>, RowCount> m_faceUp = emptyTable();
     std::array<int, RowCount> m_rowSuit{};
     int m_dealNumber = 0;
     int m_currentCard = 0;

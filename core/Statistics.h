@@ -62,6 +62,12 @@ public:
     bool abandoned();
 
     bool inProgress() const { return m_started && !m_ended; }
+    // A game started earlier, by this copy or one before it, goes on here: counted already, its
+    // end counts once.
+    void resumeStarted() {
+        m_started = true;
+        m_ended = false;
+    }
 
 private:
     bool end();

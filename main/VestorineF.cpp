@@ -4,6 +4,8 @@
 #include "GameState.h"
 #include "ProgramWindows.h"
 #include "RandomSource.h"
+#include "Unit1.h"
+#include "common/SignalExit.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -17,6 +19,7 @@ int main(int argc, char* argv[]) {
     vestorine::GameState game(back, random);
 
     ProgramWindows windows(game, back, random);
+    signalexit::install(&windows.form1, [&windows] { windows.form1.endBySignal(); });
     windows.form1.show();
     return QApplication::exec();
 }

@@ -67,6 +67,17 @@ bool discard(const QString& path) {
     return true;
 }
 
+bool takeOver(const QString& path, const std::function<bool()>& use) {
+    const QString lockPath = lockPathOf(path);
+    const FileLock lock(lockPath, FileLock::Mode::Try);
+    // A copy that took it over first has removed it.
+    if (!lock.held() || !QFile::exists(path) || !use())
+        return false;
+    QFile::remove(path);
+    QFile::remove(lockPath);
+    return true;
+}
+
 } // namespace gamefile
 
 GameFile::GameFile(const QString& folder) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QString>
@@ -50,6 +51,11 @@ Unfinished findUnfinished(const QString& folder = {});
 
 // Removes a game file found free, with its lock file; false when a copy holds it meanwhile.
 bool discard(const QString& path);
+
+// Takes a game file found free under its lock, so that one copy only ever resumes or replaces
+// it: when the lock is had and the file is still there, runs use(); the file and its lock file
+// are removed when use() returns true. False when another copy came first.
+bool takeOver(const QString& path, const std::function<bool()>& use);
 
 QString lockPathOf(const QString& gamePath);
 

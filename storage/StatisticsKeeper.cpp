@@ -68,6 +68,18 @@ void StatisticsKeeper::watch() {
     m_watcher->addPath(m_folder);
 }
 
+void StatisticsKeeper::resumed(bool started) {
+    if (started)
+        m_tracker.resumeStarted();
+}
+
+void StatisticsKeeper::leftGameAbandoned() {
+    // Not this copy's game: its tracker has nothing to say about it.
+    m_pending.push_back(vestorine::StatisticsEvent::Abandoned);
+    flush();
+    emit changed();
+}
+
 void StatisticsKeeper::gameStarted() {
     // Written at once: a game counts from its first card, even if the program dies in it.
     record(vestorine::StatisticsEvent::GameStarted);

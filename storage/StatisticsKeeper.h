@@ -19,6 +19,8 @@ public:
 
     // For tests: where statistics.ini lives.
     void setFolder(const QString& folder);
+    // The player's data folder this copy uses; the unfinished games live there too.
+    QString folder();
 
     // The counts as they stand on disk now, with this copy's events that could not be written
     // yet.
@@ -26,6 +28,12 @@ public:
 
     // Applies one event of this copy's game (or a reset) to the file, if it counts.
     void record(vestorine::StatisticsEvent event);
+
+    // This copy goes on with a game resumed from disk; when started, only its end counts.
+    void resumed(bool started);
+    // A started game left unfinished on disk by a copy gone, replaced by this copy's new deal.
+    void leftGameAbandoned();
+    bool gameInProgress() const { return m_tracker.inProgress(); }
 
     void gameStarted();
     void won(vestorine::WinKind kind);
@@ -43,7 +51,6 @@ signals:
     void fileSetAside(const QString& path);
 
 private:
-    QString folder();
     void flush();
     void watch();
 

@@ -2,7 +2,7 @@
 
 #include "CardBack.h"
 #include "CardDraw.h"
-#include "GameEvents.h"
+#include "GameFile.h"
 #include "GameState.h"
 #include "SettingsFile.h"
 #include "StatisticsKeeper.h"
@@ -26,6 +26,7 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
 #include <QToolButton>
@@ -71,9 +72,16 @@ void TForm1::setCompanions(TFormApropos* apropos, TFormDos* dos, TFormLoto* loto
 
 void TForm1::FormCreate() {
     initResources();
-    connect(m_statistics, &StatisticsKeeper::writeFailed, this, [this](const QString& path) {
-        errorbox::show(this, texts::text(texts::errors().title),
-                       texts::text(texts::errors().statisticsNotWritten).arg(path));
+    connect(m_statistics, &StatisticsKeeper::writeFailed, this,
+            [this](const QString& path, int error) {
+                const int language = m_game.Language();
+                fileProblem(texts::text(texts::errors().statisticsNotWritten).arg(path),
+                            texts::text(texts::files(language).statisticsNotWritten)
+                                .arg(texts::cause(language, error)));
+            });
+    connect(m_statistics, &StatisticsKeeper::fileSetAside, this, [this](const QString& path) {
+        fileProblem(texts::text(texts::errors().statisticsNotWritten).section(u'\n', 0, 0),
+                    texts::text(texts::files(m_game.Language()).statisticsSetAside).arg(path));
     });
     cards::cdtInit(CardWidth, CardHeight);
     m_geometry = TableGeometry(CardWidth, CardHeight);
@@ -94,6 +102,7 @@ void TForm1::FormCreate() {
     paintAllPlaceholders();
     m_game.setMessageIndex(vestorine::MsgInviteDeal);
     showStatus();
+    refreshResume();
 }
 
 void TForm1::createControls() {
@@ -202,6 +211,11 @@ void TForm1::createMenu() {
     MenuFile = menu("MenuFile", words.file);
     MenuDeal32 = item(MenuFile, "MenuDeal32", words.deal, &TForm1::MenuDeal32Click);
     MenuDeal32->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2)});
+    MenuResume = item(MenuFile, "MenuResume", texts::files(vestorine::French).resume,
+                      &TForm1::MenuResumeClick);
+    MenuResume->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    // Another copy may have ended since: looked at again each time the menu opens.
+    connect(MenuFile, &QMenu::aboutToShow, this, &TForm1::refreshResume);
     const texts::DealTexts& dealWords = texts::deals(vestorine::French);
     MenuReplay = item(MenuFile, "MenuReplay", dealWords.replay, &TForm1::MenuReplayClick);
     MenuReplay->setEnabled(false);
@@ -289,7 +303,7 @@ void TForm1::endProgram() {
     if (m_ending)
         return;
     m_ending = true;
-    record(vestorine::interruptionEvent(m_game.phase()));
+    // The game in progress stays on disk, unfinished, to be resumed or replaced by a new deal.
     save_configuration();
     QCoreApplication::exit(0);
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,6 +28,7 @@ class QLabel;
 class QMenu;
 class QTimer;
 class QToolButton;
+class GameFile;
 class StatisticsKeeper;
 class TFormApropos;
 class TFormDeal;
@@ -47,6 +49,10 @@ public:
     void setStatsWindow(TFormStats* stats) { m_stats = stats; }
     // The counts of the games, told what each game reported.
     StatisticsKeeper& statistics() { return *m_statistics; }
+
+    // A signal (a logout, a kill, Ctrl+C) ends the program: the game is on disk already and,
+    // as at a logout, the settings are not written.
+    void endBySignal();
 
     // For tests: the pause between two dealt cards, 50 ms in play.
     void setDealDelay(int ms) { m_dealDelay = ms; }
@@ -97,6 +103,22 @@ private:
 
     // Ends the program from its Quit item or its close button, writing the settings once.
     void endProgram();
+
+    // The unfinished game (Unit1Resume.cpp).
+    void MenuResumeClick();
+    // Writes the game as it stands, or removes its file once there is nothing to resume.
+    void saveGame();
+    // Enables the Resume item when a game no running copy holds is left on disk.
+    void refreshResume();
+    // A new deal over no game of this copy's own replaces the game the Resume item offers.
+    void replaceLeftGame();
+    // Paints the table, the talon and the status as the game stands, as its play left them.
+    void paintResumed();
+    // The card face up in the cell over the back it was dealt with, or the first cell's blank.
+    void paintFaceOver(int row, int col, bool first);
+    void tellSetAside(const QStringList& paths);
+    // One box: its first lines, where there are some, then what failed, why and what follows.
+    void fileProblem(const QString& firstLines, const QString& explanation);
 
     // Language and settings (Unit1Language.cpp).
     void switchLanguage(int language);
@@ -162,6 +184,8 @@ private:
     bool m_ending = false;
     bool m_dealing = false;
     std::vector<std::function<void()>> m_afterDeal;
+    std::unique_ptr<GameFile> m_gameFile; // made at the first game to keep
+    bool m_gameWriteFailing = false;
     bool ConfigLoaded = false;
     // The settings as they stood after a file that could not be read: the exit writes the file
     // only if the player has changed them since.
@@ -184,6 +208,7 @@ private:
 
     QMenu* MenuFile = nullptr;
     QAction* MenuDeal32 = nullptr;
+    QAction* MenuResume = nullptr;
     QAction* MenuStats = nullptr;
     QAction* MenuReplay = nullptr;
     QAction* MenuChooseDeal = nullptr;

@@ -45,6 +45,7 @@ void TForm1::outsideDeal(std::function<void()> action) {
 }
 
 void TForm1::dealCards(int number) {
+    replaceLeftGame();
     record(vestorine::interruptionEvent(m_game.phase()));
     if (m_loto)
         m_loto->hide();
@@ -56,6 +57,8 @@ void TForm1::dealCards(int number) {
     else
         m_game.StartDeal();
     showDealNumber();
+    // The game replaced is over on disk too, even if the program ends during the deal.
+    saveGame();
     ImageTalon->hide();
     LabelCartes->show();
     ImageTalon->move(m_geometry.talonHome().topLeft());
@@ -73,6 +76,8 @@ void TForm1::dealCards(int number) {
     }
     m_game.EndDeal();
     showStatus();
+    saveGame();
+    refreshResume();
 }
 
 void TForm1::Delay(int ms) {

@@ -18,8 +18,6 @@
 #include <QToolButton>
 #include <QWindow>
 
-#include <cstring>
-
 void TForm1::MenuEnglishClick() {
     switchLanguage(vestorine::English);
 }
@@ -39,6 +37,7 @@ void TForm1::switchLanguage(int language) {
                    QString::fromLatin1(vestorine::VersionSuffix));
     MenuFile->setTitle(texts::text(set.file));
     MenuDeal32->setText(texts::text(set.deal));
+    MenuResume->setText(texts::text(texts::files(language).resume));
     MenuStats->setText(texts::text(set.stats));
     SpeedButtonDeal->setAccessibleName(texts::text(set.deal));
     MenuDos->setText(texts::text(set.dos));
@@ -87,9 +86,10 @@ void TForm1::FormActivate() {
         ConfigLoaded = false;
     if (read.status == settingsfile::LoadStatus::Unreadable) {
         m_settingsAtUnreadable = vestorine::formatSettings(m_game.Language(), m_back);
+        const int language = m_game.Language();
         errorbox::show(this, texts::text(texts::errors().readTitle),
-                       texts::text(texts::errors().cannotRead)
-                           .arg(read.path, QString::fromLocal8Bit(std::strerror(read.error))));
+                       texts::text(texts::files(language).settingsNotRead)
+                           .arg(read.path, texts::cause(language, read.error)));
     }
     if (read.status != settingsfile::LoadStatus::Loaded)
         return;
@@ -109,7 +109,9 @@ void TForm1::save_configuration() {
     const std::string text = vestorine::formatSettings(m_game.Language(), m_back);
     if (m_settingsAtUnreadable && *m_settingsAtUnreadable == text)
         return;
-    if (!settingsfile::save(m_settingsFolder, text).ok())
-        errorbox::show(this, texts::text(texts::errors().title),
-                       texts::text(texts::errors().settingsNotWritten));
+    const fileaccess::WriteResult written = settingsfile::save(m_settingsFolder, text);
+    if (!written.ok())
+        fileProblem(texts::text(texts::errors().settingsNotWritten),
+                    texts::text(texts::files(m_game.Language()).settingsNotWritten)
+                        .arg(written.path, texts::cause(m_game.Language(), written.error)));
 }

@@ -34,6 +34,7 @@ void TForm1::cellClicked(int row, int col) {
         showStatus();
         repaint();
         record(vestorine::pickEvent(card));
+        saveGame();
         return;
     }
     if (const auto revealed = m_game.Reveal(row, col))
@@ -59,6 +60,7 @@ void TForm1::showRevealed(int row, int col, const vestorine::RevealResult& revea
     paintFace(row, col, revealed.card);
     repaint();
     record(vestorine::revealEvent(revealed));
+    saveGame();
     switch (revealed.verdict) {
     case vestorine::RevealVerdict::Lost:
         TimerBlinking->stop();
@@ -120,6 +122,7 @@ void TForm1::placeTalon(int row, int col) {
         paintTalon(result.newTalon);
         ImageTalon->move(home);
         repaint();
+        saveGame();
         return;
     case vestorine::PlaceOutcome::ChainClosed:
         paintFace(row, col, result.laidCard);
@@ -131,6 +134,7 @@ void TForm1::placeTalon(int row, int col) {
         startBlinking();
         showStatus();
         record(vestorine::placeEvent(result));
+        saveGame();
         return;
     }
 }

@@ -130,3 +130,18 @@ TEST_F(GameEventsTest, RowOfSuitFollowsTheClaims) {
     EXPECT_EQ(game.rowOfSuit(2), 0);
     EXPECT_EQ(game.rowOfSuit(0), 0) << "0 is no suit, even beside unclaimed rows";
 }
+
+// A game left on disk and replaced by a new deal counts as abandoned only if it had started.
+TEST_F(GameEventsTest, ReplacedGameIsAbandonedOnlyOnceStarted) {
+    deal(layouts::allHome());
+    EXPECT_EQ(replacedGameEvent(game.snapshot()), std::nullopt);
+    pick(2, 3);
+    EXPECT_EQ(replacedGameEvent(game.snapshot()), E::Abandoned);
+    place(2, 3);
+    EXPECT_EQ(game.FaceUp(2, 3), game.CurrentCard()) << "the laid card lies face up";
+    EXPECT_EQ(replacedGameEvent(game.snapshot()), E::Abandoned);
+    reveal(1, 1);
+    EXPECT_NE(game.FaceUp(1, 1), EmptyCell) << "a revealed card lies face up";
+    revealAll();
+    EXPECT_EQ(replacedGameEvent(game.snapshot()), std::nullopt);
+}

@@ -70,10 +70,20 @@ TEST(GameRecord, DamagedRecordsAreRefused) {
         EXPECT_NE(at, std::string::npos) << from;
         return at == std::string::npos ? std::string() : text.replace(at, from.size(), to);
     };
+    const auto withDeal = [&sound](const std::string& number) {
+        const std::size_t at = sound.find("DEAL=");
+        return sound.substr(0, at) + "DEAL=" + number + sound.substr(sound.find('\n', at));
+    };
+    EXPECT_TRUE(parseGameRecord(withDeal("999999999")));
     const std::string damaged[] = {
         "",
         sound.substr(0, sound.size() / 2),
-        with("GAME 1", "GAME 2"),
+        with("GAME 2", "GAME 1"),
+        withDeal("-1"),
+        withDeal("1000000000"),
+        withDeal("0"),                    // dealt without a number
+        with("FACEUP1=-1", "FACEUP1=48"), // face up where its card still lies face down
+        with("FACEUP2=-1", "FACEUP2=99"),
         sound + "TALON=1\n",
         sound + "LATER=1\n",
         with("ROW1=", "ROW1=-1,"),

@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QPushButton>
 
+#include <memory>
+
+#include "GameFile.h"
 #include "StatisticsFile.h"
 #include "StatisticsKeeper.h"
 #include "StatisticsPrint.h"
@@ -99,29 +102,31 @@ TEST_F(StatsTest, EveryEndIsCountedAndWrittenAtOnce) {
     EXPECT_TRUE(boxes.empty());
 }
 
-// Quit and the close button end a game in progress as abandoned; with no card up, nothing.
-TEST_F(StatsTest, QuitAndCloseAbandonAGameInProgress) {
+// Quit and the close button abandon nothing: the game stays on disk, unfinished, to be resumed.
+TEST_F(StatsTest, QuitAndCloseKeepTheGameUnfinished) {
     for (const bool picked : {true, false}) {
         for (const char* path : {"Quit", "close"}) {
             QDir(folder()).removeRecursively();
-            TForm1 other(game, back);
-            other.setSettingsFolder(settingsDir.path());
-            other.statistics().setFolder(folder());
-            other.setDealDelay(0);
-            other.show();
-            QTest::mouseClick(other.findChild<QToolButton*>("SpeedButtonDeal"), Qt::LeftButton);
+            auto other = std::make_unique<TForm1>(game, back);
+            other->setSettingsFolder(settingsDir.path());
+            other->statistics().setFolder(folder());
+            other->setDealDelay(0);
+            other->show();
+            QTest::mouseClick(other->findChild<QToolButton*>("SpeedButtonDeal"), Qt::LeftButton);
             if (picked)
-                QTest::mouseClick(other.findChild<CardImage*>("ImageJeu"), Qt::LeftButton, {},
+                QTest::mouseClick(other->findChild<CardImage*>("ImageJeu"), Qt::LeftButton, {},
                                   geometry.cellRect(1, 1).center());
             if (std::string_view(path) == "Quit")
-                QTimer::singleShot(0, other.findChild<QAction*>("Menuquitter"), &QAction::trigger);
+                QTimer::singleShot(0, other->findChild<QAction*>("Menuquitter"), &QAction::trigger);
             else
-                QTimer::singleShot(0, &other, &QWidget::close);
+                QTimer::singleShot(0, other.get(), &QWidget::close);
             EXPECT_EQ(QApplication::exec(), 0);
+            other.reset(); // the program has ended
             if (picked)
-                EXPECT_EQ(onDisk(), (Statistics{1, 0, 0, 0, 1, 0, 0})) << path;
+                EXPECT_EQ(onDisk(), (Statistics{1, 0, 0, 0, 0, 0, 0})) << path;
             else
                 EXPECT_FALSE(QFile::exists(file())) << path;
+            EXPECT_TRUE(gamefile::findUnfinished(folder()).found) << path;
         }
     }
 }
@@ -159,8 +164,11 @@ TEST_F(StatsTest, WriteFailureShowsOneBoxNamingTheFileAndTheGameGoesOn) {
     winByChain();
     revealAll(true);
     start(layouts::allHome());
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_TRUE(boxes[0].contains(file())) << boxes[0].toStdString();
+    // One box for the counts, one for the game in progress, each naming its file.
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_TRUE(boxes[0].contains(folder())) << boxes[0].toStdString();
+    EXPECT_TRUE(boxes[1].contains(file())) << boxes[1].toStdString();
+    EXPECT_TRUE(boxes[1].contains("Les compteurs n'ont pas pu être écrits"));
     EXPECT_EQ(form.statistics().counts(), (Statistics{3, 1, 0, 1, 0, 0, 1}));
     EXPECT_EQ(status(), message(vestorine::MsgInviteCarry));
 
@@ -173,7 +181,7 @@ TEST_F(StatsTest, WriteFailureShowsOneBoxNamingTheFileAndTheGameGoesOn) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     winByChain();
-    EXPECT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes.size(), 4u) << boxes.back().toStdString();
 }
 
 TEST_F(StatsTest, WindowFollowsTheLanguageAndTheGames) {

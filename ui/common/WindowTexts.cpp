@@ -2,6 +2,8 @@
 
 #include "Messages.h"
 
+#include <cerrno>
+
 namespace {
 
 template <class T> const T& pick(int language, const T& english, const T& french) {
@@ -181,6 +183,46 @@ constexpr texts::ViewTexts FrenchView{
     "Impossible d'écrire le fichier « %1 ».",
 };
 
+constexpr texts::FileTexts EnglishFiles{
+    "Resume the unfinished game",
+    "Cannot read the file \"%1\": %2. The defaults are used, the file is left as it is.",
+    "The settings could not be written to \"%1\": %2. They will not be kept for the next run.",
+    "The counts could not be written: %1. They are kept until the next write succeeds.",
+    "The statistics file was damaged; it is kept as \"%1\". Counting starts again.",
+    "The game in progress could not be written to \"%1\": %2. It cannot be resumed after a "
+    "close or a crash until a later write succeeds.",
+    "A saved game was damaged and cannot be resumed; it is kept as:\n%1",
+    "the disk is full",
+    "permission denied",
+    "the disk is read-only",
+    "it is a folder",
+    "the folder does not exist",
+    "the disk reported an input/output error",
+    "an unexpected system error (code %1)",
+};
+constexpr texts::FileTexts FrenchFiles{
+    "Reprendre la partie en cours",
+    "Impossible de lire le fichier « %1 » : %2. Les réglages par défaut sont utilisés, le "
+    "fichier est laissé tel quel.",
+    "Les réglages n'ont pas pu être écrits dans « %1 » : %2. Ils ne seront pas gardés pour la "
+    "prochaine fois.",
+    "Les compteurs n'ont pas pu être écrits : %1. Ils sont gardés jusqu'à la prochaine écriture "
+    "réussie.",
+    "Le fichier des statistiques était endommagé ; il est gardé sous « %1 ». Le décompte repart "
+    "de zéro.",
+    "La partie en cours n'a pas pu être écrite dans « %1 » : %2. Elle ne pourra pas être reprise "
+    "après une fermeture ou un plantage tant qu'une écriture suivante n'aura pas réussi.",
+    "Une partie enregistrée était endommagée et ne peut pas être reprise ; elle est gardée "
+    "sous :\n%1",
+    "le disque est plein",
+    "l'accès est refusé",
+    "le disque est en lecture seule",
+    "c'est un dossier",
+    "le dossier n'existe pas",
+    "le disque signale une erreur d'entrée-sortie",
+    "une erreur inattendue du système (code %1)",
+};
+
 } // namespace
 
 namespace texts {
@@ -228,6 +270,32 @@ const DealTexts& deals(int language) {
 }
 const ViewTexts& view(int language) {
     return pick(language, EnglishView, FrenchView);
+}
+
+const FileTexts& files(int language) {
+    return pick(language, EnglishFiles, FrenchFiles);
+}
+
+QString cause(int language, int error) {
+    const FileTexts& words = files(language);
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+        return text(words.noSpace);
+    case EACCES:
+    case EPERM:
+        return text(words.denied);
+    case EROFS:
+        return text(words.readOnly);
+    case EISDIR:
+        return text(words.isFolder);
+    case ENOENT:
+        return text(words.missing);
+    case EIO:
+        return text(words.inputOutput);
+    default:
+        return text(words.otherCause).arg(error);
+    }
 }
 
 } // namespace texts

@@ -141,4 +141,26 @@ struct ViewTexts {
 };
 const ViewTexts& view(int language);
 
+// The unfinished game's menu item and the words that explain a failure with the player's files:
+// the file, the cause, what the program does about it.
+struct FileTexts {
+    const char* resume;
+    const char* settingsNotRead;      // %1 the path, %2 the cause
+    const char* settingsNotWritten;   // %1 the path, %2 the cause
+    const char* statisticsNotWritten; // %1 the cause
+    const char* statisticsSetAside;   // %1 where the damaged file is kept
+    const char* gameNotWritten;       // %1 the path, %2 the cause
+    const char* gamesSetAside;        // %1 where the damaged files are kept
+    const char* noSpace;
+    const char* denied;
+    const char* readOnly;
+    const char* isFolder;
+    const char* missing;
+    const char* inputOutput;
+    const char* otherCause; // %1 the system's error number
+};
+const FileTexts& files(int language);
+// The cause of a failed file operation, from its errno, in words of the language.
+QString cause(int language, int error);
+
 } // namespace texts
