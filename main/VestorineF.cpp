@@ -4,9 +4,13 @@
 #include "GameState.h"
 #include "ProgramWindows.h"
 #include "RandomSource.h"
+#include "common/TableScale.h"
 
 int main(int argc, char* argv[]) {
+    // The table size must be known before the application reads its scale factor.
+    const bool ownScale = tablescale::applyBeforeStart();
     QApplication app(argc, argv);
+    tablescale::forgetOwnFactor(ownScale);
     QApplication::setApplicationName(QStringLiteral("Vestorine"));
     // The desktop matches running windows to the menu entry, and its icon, by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vestorine.Vestorine"));
@@ -18,5 +22,6 @@ int main(int argc, char* argv[]) {
 
     ProgramWindows windows(game, back, random);
     windows.form1.show();
+    tablescale::resumeAfterRestart(&windows.form1);
     return QApplication::exec();
 }

@@ -215,6 +215,9 @@ void TForm1::createMenu() {
     }
     MenuFrancais->setChecked(true);
 
+    MenuView = menu("MenuView", words.view);
+    createTableSizeMenu();
+
     MenuInfo = menu("MenuInfo", words.info);
     menulisezmoi = item(MenuInfo, "menulisezmoi", words.readme, &TForm1::menulisezmoiClick);
     MenuApropos = item(MenuInfo, "MenuApropos", words.apropos, &TForm1::MenuAproposClick);

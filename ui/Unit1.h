@@ -50,6 +50,8 @@ public:
     void setDealDelay(int ms) { m_dealDelay = ms; }
     // For tests: where the settings file is read and written.
     void setSettingsFolder(const QString& folder) { m_settingsFolder = folder; }
+    // For tests: what starts the program again after a new table size (returns an errno).
+    void setRestarter(std::function<int()> restart) { m_restart = std::move(restart); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -89,6 +91,13 @@ private:
     void watchActivation();
     void FormActivate();
     void save_configuration();
+
+    // The table size in the View menu (Unit1View.cpp).
+    void createTableSizeMenu();
+    void applyTableSizeLanguage(int language);
+    // Checks the size view.ini holds.
+    void checkTableSize();
+    void tableSizeChosen(int percent);
 
     // Mouse play (Unit1Play.cpp).
     void ImageJeuMouseUp(Qt::MouseButton button, int X, int Y);
@@ -150,6 +159,7 @@ private:
     // only if the player has changed them since.
     std::optional<std::string> m_settingsAtUnreadable;
     QString m_settingsFolder;
+    std::function<int()> m_restart;
 
     CardImage* ImageTalon = nullptr;
     CardImage* ImageJeu = nullptr;
@@ -169,6 +179,9 @@ private:
     QMenu* MenuLangue = nullptr;
     QAction* MenuEnglish = nullptr;
     QAction* MenuFrancais = nullptr;
+    QMenu* MenuView = nullptr;
+    QMenu* MenuTableSize = nullptr;
+    std::vector<QAction*> m_tableSizes;
     QMenu* MenuInfo = nullptr;
     QAction* menulisezmoi = nullptr;
     QAction* MenuApropos = nullptr;

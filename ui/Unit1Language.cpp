@@ -42,6 +42,8 @@ void TForm1::switchLanguage(int language) {
     SpeedButtonDeal->setAccessibleName(texts::text(set.deal));
     MenuDos->setText(texts::text(set.dos));
     MenuLangue->setTitle(texts::text(set.langue));
+    MenuView->setTitle(texts::text(set.view));
+    applyTableSizeLanguage(language);
     menulisezmoi->setText(texts::text(set.readme));
     MenuApropos->setText(texts::text(set.apropos));
     if (m_dos)
