@@ -93,6 +93,16 @@ TEST_F(TableSize, MenuSpeaksBothLanguages) {
     EXPECT_EQ(control<QAction>("MenuTableSize200")->text(), "200 %");
 }
 
+// Also run at 200 %: the pictures are drawn at the screen's pixels, not stretched.
+TEST_F(TableSize, PicturesFollowTheScaleFactor) {
+    const double factor = qEnvironmentVariableIsSet(tablescale::ScaleVariable)
+                              ? qEnvironmentVariable(tablescale::ScaleVariable).toDouble()
+                              : 1.0;
+    EXPECT_EQ(jeu()->picture().devicePixelRatio(), factor);
+    EXPECT_EQ(jeu()->picture().size(), geometry.gridRect().size() * factor);
+    EXPECT_EQ(form.size(), geometry.windowSize()) << "the layout keeps its own pixels";
+}
+
 TEST(TableScale, CommandLineAndFactor) {
     using Args = std::vector<std::string>;
     EXPECT_EQ(tablescale::commandLine(std::string("vestorine\0", 10)), Args{"vestorine"});
