@@ -4,6 +4,7 @@
 #include "GameState.h"
 #include "ProgramWindows.h"
 #include "RandomSource.h"
+#include "common/TableScale.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -56,8 +57,12 @@ int runTable() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const bool table = argc > 1 && std::strcmp(argv[1], "table") == 0;
+    // The table size is read before the application, as the program does.
+    const bool ownScale = table && tablescale::applyBeforeStart();
     QApplication app(argc, argv);
+    tablescale::forgetOwnFactor(ownScale);
     FirstFrame watcher;
     app.installEventFilter(&watcher);
-    return argc > 1 && std::strcmp(argv[1], "table") == 0 ? runTable() : runMinimal();
+    return table ? runTable() : runMinimal();
 }

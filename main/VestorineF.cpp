@@ -6,9 +6,13 @@
 #include "RandomSource.h"
 #include "Unit1.h"
 #include "common/SignalExit.h"
+#include "common/TableScale.h"
 
 int main(int argc, char* argv[]) {
+    // The table size must be known before the application reads its scale factor.
+    const bool ownScale = tablescale::applyBeforeStart();
     QApplication app(argc, argv);
+    tablescale::forgetOwnFactor(ownScale);
     QApplication::setApplicationName(QStringLiteral("Vestorine"));
     // The desktop matches running windows to the menu entry, and its icon, by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vestorine.Vestorine"));
@@ -21,5 +25,6 @@ int main(int argc, char* argv[]) {
     ProgramWindows windows(game, back, random);
     signalexit::install(&windows.form1, [&windows] { windows.form1.endBySignal(); });
     windows.form1.show();
+    tablescale::resumeAfterRestart(&windows.form1);
     return QApplication::exec();
 }

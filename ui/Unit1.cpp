@@ -239,6 +239,7 @@ void TForm1::createMenu() {
     MenuFourColour = item(MenuView, "MenuFourColour", texts::view(vestorine::French).fourColour,
                           &TForm1::MenuFourColourClick);
     MenuFourColour->setCheckable(true);
+    createTableSizeMenu();
 
     MenuInfo = menu("MenuInfo", words.info);
     menulisezmoi = item(MenuInfo, "menulisezmoi", words.readme, &TForm1::menulisezmoiClick);

@@ -58,6 +58,8 @@ public:
     void setDealDelay(int ms) { m_dealDelay = ms; }
     // For tests: where the settings file (and, from then on, view.ini) is read and written.
     void setSettingsFolder(const QString& folder) { m_settingsFolder = folder; }
+    // For tests: what starts the program again after a new table size (returns an errno).
+    void setRestarter(std::function<int()> restart) { m_restart = std::move(restart); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -127,6 +129,13 @@ private:
     void FormActivate();
     void save_configuration();
 
+    // The table size in the View menu (Unit1View.cpp).
+    void createTableSizeMenu();
+    void applyTableSizeLanguage(int language);
+    // Checks the size view.ini holds.
+    void checkTableSize();
+    void tableSizeChosen(int percent);
+
     // Mouse play (Unit1Play.cpp).
     void ImageJeuMouseUp(Qt::MouseButton button, int X, int Y);
     // What a click on cell (row, col) does: the mouse release and the keyboard both come here.
@@ -195,6 +204,7 @@ private:
     // A damaged view.ini that could not be set aside is never written over.
     bool m_viewStuck = false;
     TFormDeal* m_dealDialog = nullptr;
+    std::function<int()> m_restart;
 
     CardImage* ImageTalon = nullptr;
     CardImage* ImageJeu = nullptr;
@@ -219,6 +229,8 @@ private:
     QAction* MenuFrancais = nullptr;
     QMenu* MenuView = nullptr;
     QAction* MenuFourColour = nullptr;
+    QMenu* MenuTableSize = nullptr;
+    std::vector<QAction*> m_tableSizes;
     QMenu* MenuInfo = nullptr;
     QAction* menulisezmoi = nullptr;
     QAction* MenuApropos = nullptr;

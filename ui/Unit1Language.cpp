@@ -45,6 +45,7 @@ void TForm1::switchLanguage(int language) {
     MenuChooseDeal->setText(texts::text(texts::deals(language).choose));
     MenuView->setTitle(texts::text(texts::view(language).view));
     MenuFourColour->setText(texts::text(texts::view(language).fourColour));
+    applyTableSizeLanguage(language);
     menulisezmoi->setText(texts::text(set.readme));
     MenuApropos->setText(texts::text(set.apropos));
     if (m_dos)

@@ -16,10 +16,13 @@
 inline ::testing::AssertionResult showsPicture(const QImage& actual, int card, int mode,
                                                quint32 colour) {
     auto render = [&](Qt::GlobalColor background) {
+        // At the pixel ratio of the picture shown, as the window paints it on a larger table.
         QImage image(actual.size(), QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(actual.devicePixelRatio());
         image.fill(background);
         QPainter painter(&image);
-        cards::cdtDrawExt(painter, 0, 0, image.width(), image.height(), card, mode, colour);
+        const QSize size = image.deviceIndependentSize().toSize();
+        cards::cdtDrawExt(painter, 0, 0, size.width(), size.height(), card, mode, colour);
         return image;
     };
     const QImage overBlack = render(Qt::black);

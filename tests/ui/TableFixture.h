@@ -120,7 +120,13 @@ protected:
     }
 
     QImage cellImage(int row, int col) {
-        return jeu()->picture().toImage().copy(geometry.cellRect(row, col));
+        const QPixmap& picture = jeu()->picture();
+        const qreal ratio = picture.devicePixelRatio();
+        const QRectF cell = geometry.cellRect(row, col);
+        QImage image = picture.toImage().copy(
+            QRectF(cell.topLeft() * ratio, cell.size() * ratio).toAlignedRect());
+        image.setDevicePixelRatio(ratio);
+        return image;
     }
     ::testing::AssertionResult showsFace(int row, int col, int card) {
         return showsPicture(cellImage(row, col), card, cards::FaceUp, 0xFFFFFF);

@@ -11,10 +11,11 @@ template <class T> const T& pick(int language, const T& english, const T& french
 }
 
 constexpr texts::MainTexts EnglishMain{
-    "File", "Deal", "Statistics", "Cards deck", "Language", "readme", "About Vestorine",
+    "File", "Deal", "Statistics", "Cards deck", "Language", "View", "readme", "About Vestorine",
 };
 constexpr texts::MainTexts FrenchMain{
-    "Fichier", "Distribuer", "Statistiques", "Dos des cartes", "Langue", "lisez_moi", "A propos de",
+    "Fichier", "Distribuer", "Statistiques", "Dos des cartes",
+    "Langue",  "Affichage",  "lisez_moi",    "A propos de",
 };
 
 constexpr texts::MainStartTexts MainAtStart{
@@ -25,6 +26,7 @@ constexpr texts::MainStartTexts MainAtStart{
     "Quitter",
     "Dos des cartes",
     "Langue",
+    "Affichage",
     "English",
     "Français",
     "?",
@@ -34,6 +36,19 @@ constexpr texts::MainStartTexts MainAtStart{
     "Distribuer",
     "          A                 K                 Q                  J                  10        "
     "          9                  8                 7   ",
+};
+
+constexpr texts::TableSizeTexts EnglishTableSize{
+    "Table size",
+    "%1%",
+    "Cannot write the file \"%1\": the table keeps its size.",
+    "The table will take its new size at the next start.",
+};
+constexpr texts::TableSizeTexts FrenchTableSize{
+    "Taille de la table",
+    "%1 %",
+    "Impossible d'écrire le fichier « %1 » : la table garde sa taille.",
+    "La table prendra sa nouvelle taille au prochain démarrage.",
 };
 
 constexpr texts::TableTexts EnglishTable{
@@ -236,6 +251,9 @@ const MainTexts& mainWindow(int language) {
 }
 const MainStartTexts& mainAtStart() {
     return MainAtStart;
+}
+const TableSizeTexts& tableSize(int language) {
+    return pick(language, EnglishTableSize, FrenchTableSize);
 }
 const TableTexts& table(int language) {
     return pick(language, EnglishTable, FrenchTable);

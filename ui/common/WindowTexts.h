@@ -21,6 +21,7 @@ struct MainTexts {
     const char* stats;
     const char* dos;
     const char* langue;
+    const char* view;
     const char* readme;
     const char* apropos;
 };
@@ -35,6 +36,7 @@ struct MainStartTexts {
     const char* quit;
     const char* dos;
     const char* langue;
+    const char* view;
     const char* english;
     const char* french;
     const char* info;
@@ -45,6 +47,15 @@ struct MainStartTexts {
     const char* legend; // its blanks put each rank under its column with cards 71 pixels wide
 };
 const MainStartTexts& mainAtStart();
+
+// The table size, in the View menu.
+struct TableSizeTexts {
+    const char* menu;
+    const char* percent;      // %1 the size
+    const char* notWritten;   // %1 the path
+    const char* notRestarted; // the size was kept but the program could not start again
+};
+const TableSizeTexts& tableSize(int language);
 
 // The table's words for a screen reader.
 struct TableTexts {
