@@ -105,8 +105,8 @@ Refusal refusalAt(const GameState& game, Cell cell) {
         return Refusal::None;
     case GamePhase::CarryingTalon: {
         const auto way = talonWay(game);
-        const bool home = way->col == cell.col &&
-                          std::find(way->rows.begin(), way->rows.end(), cell.row) != way->rows.end();
+        const bool home = way->col == cell.col && std::find(way->rows.begin(), way->rows.end(),
+                                                            cell.row) != way->rows.end();
         return home ? Refusal::None : Refusal::NotHome;
     }
     case GamePhase::Revealing:

@@ -144,8 +144,7 @@ TEST_F(TableQuestionsTest, RefusalsAgreeWithTheGameAtEveryCell) {
     const auto check = [this](const char* when) {
         for (int row = 1; row <= RowCount; ++row)
             for (int col = 1; col <= ColumnCount; ++col)
-                EXPECT_EQ(refusalAt(game, {row, col}) == Refusal::None,
-                          gameActs(game, {row, col}))
+                EXPECT_EQ(refusalAt(game, {row, col}) == Refusal::None, gameActs(game, {row, col}))
                     << when << " " << row << "," << col;
     };
     check("not dealt");
