@@ -21,6 +21,7 @@ protected:
     std::pair<int, int> at() { return {cursor()->row(), cursor()->column()}; }
     // The key, then what was announced for it (nothing: an empty text).
     std::string answer(Qt::Key k) {
+        QCoreApplication::processEvents(); // what earlier keys said is out of the way
         const int before = announcer()->announcementCount();
         key(k);
         QCoreApplication::processEvents();
