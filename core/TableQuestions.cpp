@@ -97,4 +97,27 @@ std::optional<Cell> talonJump(const GameState& game, int currentRow) {
     return Cell{here ? currentRow : way->rows.front(), way->col};
 }
 
+Refusal refusalAt(const GameState& game, Cell cell) {
+    switch (game.phase()) {
+    case GamePhase::NotDealt:
+        return Refusal::NotDealt;
+    case GamePhase::AwaitingFirstCard:
+        return Refusal::None;
+    case GamePhase::CarryingTalon: {
+        const auto way = talonWay(game);
+        const bool home = way->col == cell.col && std::find(way->rows.begin(), way->rows.end(),
+                                                            cell.row) != way->rows.end();
+        return home ? Refusal::None : Refusal::NotHome;
+    }
+    case GamePhase::Revealing:
+    case GamePhase::Over:
+        break;
+    }
+    if (game.Tableau(cell.row, cell.col) != EmptyCell)
+        return Refusal::None;
+    if (game.phase() == GamePhase::Over)
+        return Refusal::Over;
+    return firstCell(game) == cell ? Refusal::Empty : Refusal::FaceUp;
+}
+
 } // namespace vestorine

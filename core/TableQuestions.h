@@ -48,4 +48,15 @@ std::vector<Cell> faceDownCells(const GameState& game);
 // otherwise in the first free row. Nothing outside a chain.
 std::optional<Cell> talonJump(const GameState& game, int currentRow);
 
+// Why a click or a key on the cell would do nothing now; None when the game would act on it.
+enum class Refusal {
+    None,
+    NotDealt, // no deal yet, or one being dealt
+    NotHome,  // the talon does not belong in this cell: talonWay() says where it does
+    Empty,    // the first card's cell, empty since the chain closed
+    FaceUp,   // a card already turned up
+    Over,     // the game is decided and this cell has nothing left to turn up
+};
+Refusal refusalAt(const GameState& game, Cell cell);
+
 } // namespace vestorine

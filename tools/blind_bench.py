@@ -100,11 +100,14 @@ class Ears:
     def focused(self, source, role, text):
         parent = source.parent
         if parent is not None and parent.getRole() == pyatspi.ROLE_TABLE:
-            row = source.getIndexInParent() // COLUMNS
+            # A reader speaks the whole row when the table's own row changes, as the table
+            # reports its rows, not as the cells' names count them.
+            table = parent.queryTable()
+            index = source.getIndexInParent()
+            row = table.getRowAtIndex(index)
             if row != self.focus_row and self.focus_row is not None:
-                first = row * COLUMNS
-                text = " ".join(parent.getChildAtIndex(first + c).name or ""
-                                for c in range(COLUMNS))
+                text = " ".join(table.getAccessibleAt(row, c).name or ""
+                                for c in range(table.nColumns))
             self.focus_row = row
         self.heard(text)
 

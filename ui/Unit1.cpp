@@ -8,6 +8,7 @@
 #include "StatisticsKeeper.h"
 #include "UnitAPropos.h"
 #include "UnitDos.h"
+#include "UnitKeys.h"
 #include "UnitLoto.h"
 #include "UnitStats.h"
 #include "access/DeferredPress.h"
@@ -116,6 +117,7 @@ void TForm1::createControls() {
     createPictures(table);
     m_cursor->hideOnPress(table);
     createLabels(table);
+    createTableKeys();
     createDealButton(table);
 
     TimerBlinking = new QTimer(this);
@@ -244,6 +246,8 @@ void TForm1::createMenu() {
     MenuInfo = menu("MenuInfo", words.info);
     menulisezmoi = item(MenuInfo, "menulisezmoi", words.readme, &TForm1::menulisezmoiClick);
     MenuApropos = item(MenuInfo, "MenuApropos", words.apropos, &TForm1::MenuAproposClick);
+    MenuKeys = item(MenuInfo, "MenuKeys", texts::spoken(vestorine::French).keysHelpTitle,
+                    &TForm1::MenuKeysClick);
 
     // In no menu, yet its shortcut works from every window of the program.
     Menuloto = item(this, "Menuloto", words.loto, &TForm1::MenulotoClick);
@@ -268,6 +272,13 @@ void TForm1::MenuStatsClick() {
 void TForm1::MenuAproposClick() {
     if (m_apropos)
         smallwindow::showOrRaise(m_apropos);
+}
+
+void TForm1::MenuKeysClick() {
+    if (!m_keysWindow)
+        m_keysWindow = new TFormKeys(this);
+    m_keysWindow->applyLanguage(m_game.Language());
+    smallwindow::showOrRaise(m_keysWindow);
 }
 
 void TForm1::MenulotoClick() {

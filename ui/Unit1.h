@@ -23,6 +23,8 @@ class CardImage;
 class CellCursor;
 class StatusAnnouncer;
 class TableCells;
+class TableKeys;
+class TFormKeys;
 class QAction;
 class QLabel;
 class QMenu;
@@ -87,6 +89,7 @@ private:
     void MenuFrancaisClick();
     void menulisezmoiClick();
     void MenuAproposClick();
+    void MenuKeysClick();
     void MenulotoClick();
     void TimerBlinkingTimer();
 
@@ -144,6 +147,8 @@ private:
     void cellKeyed(int row, int col);
     // Tells a screen reader what an action on the cell changed.
     void actedOn(int row, int col);
+    // The table's letter keys, the rank keys and the edge word (Unit1Play.cpp).
+    void createTableKeys();
     void ImageTalonMouseDown(Qt::MouseButton button, int X, int Y);
     void ImageTalonMouseMove(int X, int Y);
     void ImageTalonMouseUp(Qt::MouseButton button, int X, int Y);
@@ -210,6 +215,8 @@ private:
     CardImage* ImageJeu = nullptr;
     CellCursor* m_cursor = nullptr;
     TableCells* m_cells = nullptr;
+    TableKeys* m_keys = nullptr;
+    TFormKeys* m_keysWindow = nullptr;
     StatusAnnouncer* m_announcer = nullptr;
     QLabel* LabelCartes = nullptr;
     QLabel* LabelInfo = nullptr;
@@ -234,5 +241,6 @@ private:
     QMenu* MenuInfo = nullptr;
     QAction* menulisezmoi = nullptr;
     QAction* MenuApropos = nullptr;
+    QAction* MenuKeys = nullptr;
     QAction* Menuloto = nullptr;
 };

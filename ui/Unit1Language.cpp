@@ -5,12 +5,14 @@
 #include "SettingsFile.h"
 #include "UnitDeal.h"
 #include "UnitDos.h"
+#include "UnitKeys.h"
 #include "UnitLoto.h"
 #include "UnitStats.h"
 #include "access/TableCells.h"
 #include "common/ErrorBox.h"
 #include "common/ShellOpen.h"
 #include "common/WindowTexts.h"
+#include "table/CardImage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,6 +50,10 @@ void TForm1::switchLanguage(int language) {
     applyTableSizeLanguage(language);
     menulisezmoi->setText(texts::text(set.readme));
     MenuApropos->setText(texts::text(set.apropos));
+    MenuKeys->setText(texts::text(texts::spoken(language).keysHelpTitle));
+    ImageJeu->setAccessibleDescription(texts::text(texts::spoken(language).gridHint));
+    if (m_keysWindow)
+        m_keysWindow->applyLanguage(language);
     if (m_dos)
         m_dos->applyLanguage(language);
     if (m_loto)

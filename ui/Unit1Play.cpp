@@ -3,9 +3,13 @@
 #include "GameEvents.h"
 #include "GameState.h"
 #include "StatisticsKeeper.h"
+#include "TableQuestions.h"
 #include "access/StatusAnnouncer.h"
 #include "access/TableCells.h"
+#include "access/TableKeys.h"
+#include "common/WindowTexts.h"
 #include "table/CardImage.h"
+#include "table/CellCursor.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -41,7 +45,21 @@ void TForm1::cellClicked(int row, int col) {
         showRevealed(row, col, *revealed);
 }
 
+void TForm1::createTableKeys() {
+    m_keys = new TableKeys(ImageJeu, m_game, m_cursor, *m_cells, m_announcer);
+    m_cursor->setColumnKeys(vestorine::columnOfRankKey);
+    connect(m_cursor, &CellCursor::edge, this,
+            [this] { m_announcer->addDetail(m_keys->answers().edge()); });
+    ImageJeu->setAccessibleDescription(texts::text(texts::spoken(m_game.Language()).gridHint));
+}
+
 void TForm1::cellKeyed(int row, int col) {
+    // A key that does nothing still gets an answer: why, and for the talon where it belongs.
+    const auto refusal = vestorine::refusalAt(m_game, {row, col});
+    if (refusal != vestorine::Refusal::None) {
+        m_announcer->addDetail(m_keys->answers().refusal(refusal));
+        return;
+    }
     // While the talon is up the mouse can only carry it: the key drops it with its centre in
     // the cell. Otherwise the key clicks the cell.
     if (m_game.phase() == vestorine::GamePhase::CarryingTalon)
@@ -52,8 +70,10 @@ void TForm1::cellKeyed(int row, int col) {
 }
 
 void TForm1::actedOn(int row, int col) {
-    for (const QString& said : m_cells->afterAction(row, col))
-        m_announcer->addDetail(said);
+    // What to do next comes first: the new talon and where it goes, then the cell acted on.
+    if (m_cells->takeTalonChange() && !ImageTalon->isHidden())
+        m_announcer->addDetail(m_keys->answers().talon());
+    m_announcer->addDetail(m_cells->cellName(row, col));
 }
 
 void TForm1::showRevealed(int row, int col, const vestorine::RevealResult& revealed) {

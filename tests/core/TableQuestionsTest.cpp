@@ -125,3 +125,46 @@ TEST_F(TableQuestionsTest, ClosedChainLeavesTheRestFaceDown) {
     EXPECT_EQ(down.front(), (Cell{1, 2}));
     EXPECT_EQ(down.back(), (Cell{4, 7}));
 }
+
+namespace {
+
+// Whether the game acts on the cell, tried on a copy: a pick, a place or a reveal.
+bool gameActs(const GameState& game, Cell cell) {
+    GameState trial = game;
+    if (trial.Pick(cell.row, cell.col))
+        return true;
+    if (trial.Place(cell.row, cell.col).outcome != PlaceOutcome::Rejected)
+        return true;
+    return trial.Reveal(cell.row, cell.col).has_value();
+}
+
+} // namespace
+
+TEST_F(TableQuestionsTest, RefusalsAgreeWithTheGameAtEveryCell) {
+    const auto check = [this](const char* when) {
+        for (int row = 1; row <= RowCount; ++row)
+            for (int col = 1; col <= ColumnCount; ++col)
+                EXPECT_EQ(refusalAt(game, {row, col}) == Refusal::None, gameActs(game, {row, col}))
+                    << when << " " << row << "," << col;
+    };
+    check("not dealt");
+    EXPECT_EQ(refusalAt(game, {1, 1}), Refusal::NotDealt);
+    deal();
+    check("awaiting");
+    game.Pick(1, 1);
+    check("carrying");
+    EXPECT_EQ(refusalAt(game, {1, 1}), Refusal::NotHome);
+    game.Place(2, 2);
+    check("carrying the queen");
+    EXPECT_EQ(refusalAt(game, {2, 2}), Refusal::NotHome); // laid face up
+    game.Place(2, 3);
+    game.Place(1, 1);
+    check("revealing");
+    EXPECT_EQ(refusalAt(game, {1, 1}), Refusal::Empty);
+    EXPECT_EQ(refusalAt(game, {2, 2}), Refusal::FaceUp);
+    EXPECT_EQ(refusalAt(game, {4, 8}), Refusal::None);
+    for (const Cell cell : faceDownCells(game))
+        game.Reveal(cell.row, cell.col);
+    check("won");
+    EXPECT_EQ(refusalAt(game, {4, 8}), Refusal::Over);
+}

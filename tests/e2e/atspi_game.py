@@ -177,6 +177,14 @@ def press_during_the_deal(table, heard):
     wait_for("the two deals did not end", lambda: deals_ended(heard) >= 2)
 
 
+def answered_return(heard):
+    """Return, then an announcement for it, whatever it did."""
+    notes = sum(k == "note" for k, _ in heard.events)
+    key("Return")
+    wait_for("a Return went unanswered",
+             lambda: sum(k == "note" for k, _ in heard.events) > notes)
+
+
 def play(table, heard):
     dealt = deals_ended(heard)
     key("F2")
@@ -197,14 +205,23 @@ def play(table, heard):
     talon = name(table.talon)
     print(f"atspi_game: picked {talon}")
 
+    # A drop on a wrong cell changes nothing, yet is answered.
+    wrong = next(c for c in range(1, COLUMNS + 1) if c != card_of(talon)[0])
+    table.go(table.row, wrong)
+    answered_return(heard)
+
     suit_rows = {}
     while not table.status_is("reveal") and not table.status_is("won"):
         col, suit = card_of(talon)
-        row = suit_rows.get(suit) or next(
-            r for r in range(1, ROWS + 1) if r not in suit_rows.values())
+        # The home key keeps a free current row for a suit that owns none.
+        free = [r for r in range(1, ROWS + 1) if r not in suit_rows.values()]
+        row = suit_rows.get(suit) or (table.row if table.row in free else free[0])
         suit_rows[suit] = row
-        table.go(row, col)
-        key("Return")
+        key("h")
+        table.row, table.col = row, col
+        wait_for(f"the home key did not reach row {row}, column {col}",
+                 lambda: table.focused() == (row, col))
+        answered_return(heard)
         print(f"atspi_game: carried {talon} to row {row}, column {col}")
         before = talon
         wait_for(f"carrying {before} changed nothing", lambda: (
@@ -217,8 +234,12 @@ def play(table, heard):
                 break
             if not any(w in table.shows(row, col) for w in FACE_DOWN):
                 continue
-            table.go(row, col)
-            key("Return")
+            # The next face-down cell in reading order is this one.
+            key("n")
+            table.row, table.col = row, col
+            wait_for(f"the next face-down key did not reach row {row}, column {col}",
+                     lambda: table.focused() == (row, col))
+            answered_return(heard)
             wait_for(f"row {row}, column {col} was not revealed",
                      lambda: not any(w in table.shows(row, col) for w in FACE_DOWN))
             print(f"atspi_game: revealed {name(table.cell(row, col))}")

@@ -26,9 +26,11 @@ protected:
     static std::string said(const QString& text) { return text.toStdString(); }
 
     QAccessibleInterface* grid() { return QAccessible::queryAccessibleInterface(jeu()); }
-    QString cellName(int row, int col) {
-        return grid()->tableInterface()->cellAt(row - 1, col - 1)->text(QAccessible::Name);
+    // The grid shows a screen reader one long row of 32 cells.
+    QAccessibleInterface* cellAt(int row, int col) {
+        return grid()->tableInterface()->cellAt(0, (row - 1) * vestorine::ColumnCount + col - 1);
     }
+    QString cellName(int row, int col) { return cellAt(row, col)->text(QAccessible::Name); }
     static QString name(QWidget* widget) {
         return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
     }
@@ -38,12 +40,18 @@ TEST_F(AccessibleTableTest, GridIsATableOfCellsNamedByWhatWasPainted) {
     ASSERT_EQ(grid()->role(), QAccessible::Table);
     ASSERT_EQ(grid()->childCount(), vestorine::CellCount);
     ASSERT_NE(grid()->tableInterface(), nullptr);
-    EXPECT_EQ(grid()->tableInterface()->columnCount(), 8);
-    QAccessibleInterface* cell = grid()->tableInterface()->cellAt(1, 2);
+    // One row: a reader that reads a whole row at each row change says the cell alone.
+    EXPECT_EQ(grid()->tableInterface()->rowCount(), 1);
+    EXPECT_EQ(grid()->tableInterface()->columnCount(), 32);
+    EXPECT_EQ(
+        grid()->text(QAccessible::Description),
+        "F2 ou Ctrl+N distribue. Les touches sont dans le menu ?, Clavier et lecteur d'écran.");
+    QAccessibleInterface* cell = cellAt(2, 3);
     EXPECT_EQ(cell->role(), QAccessible::Cell);
     EXPECT_EQ(cell->parent(), grid());
     EXPECT_EQ(grid()->indexOfChild(cell), 10);
-    EXPECT_EQ(cell->tableCellInterface()->columnIndex(), 2);
+    EXPECT_EQ(cell->tableCellInterface()->columnIndex(), 10);
+    EXPECT_EQ(cell->tableCellInterface()->rowIndex(), 0);
     EXPECT_EQ(cell->text(QAccessible::Name), "rangée 2, colonne 3 : vide");
 
     struct Named {
@@ -121,17 +129,18 @@ TEST_F(AccessibleTableTest, CursorCellIsTheFocusAndActionsAnnounceItsNewName) {
     deal(layouts::fullChain());
     key(Qt::Key_Down);
     QAccessibleInterface* focus = grid()->focusChild();
-    ASSERT_EQ(focus, grid()->tableInterface()->cellAt(1, 0));
+    ASSERT_EQ(focus, cellAt(2, 1));
     EXPECT_TRUE(focus->state().focused);
-    EXPECT_FALSE(grid()->tableInterface()->cellAt(0, 0)->state().focused);
+    EXPECT_FALSE(cellAt(1, 1)->state().focused);
 
     key(Qt::Key_Return); // picks the king of diamonds, whose home is (2, 2)
-    EXPECT_EQ(announced(),
-              said("rangée 2, colonne 1 : vide. talon : roi de carreau. " + message(3)));
+    EXPECT_EQ(announced(), said("roi de carreau va en colonne 2, une rangée libre : 1, 2, 3 ou 4. "
+                                "rangée 2, colonne 1 : vide. " +
+                                message(3)));
     key(Qt::Key_Right);
     key(Qt::Key_Right);
-    key(Qt::Key_Return); // a carry onto the wrong cell changes nothing, and says so
-    EXPECT_EQ(announced(), said("rangée 2, colonne 3 : face cachée"));
+    key(Qt::Key_Return); // a carry onto the wrong cell changes nothing, and says where it goes
+    EXPECT_EQ(announced(), said("roi de carreau va en colonne 2, une rangée libre : 1, 2, 3 ou 4"));
 }
 
 } // namespace

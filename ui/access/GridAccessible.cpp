@@ -17,6 +17,7 @@ public:
     CellInterface(GridCells* cells, int index)
         : ChildInterface(cells->grid())
         , m_cells(cells)
+        , m_index(index)
         , m_row(index / cells->columnCount() + 1)
         , m_col(index % cells->columnCount() + 1) {}
 
@@ -49,14 +50,17 @@ public:
     bool isSelected() const override { return false; }
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return m_col - 1; }
-    int rowIndex() const override { return m_row - 1; }
+    int columnIndex() const override { return flat() ? m_index : m_col - 1; }
+    int rowIndex() const override { return flat() ? 0 : m_row - 1; }
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override { return parent(); }
 
 private:
+    bool flat() const { return m_cells && m_cells->flatForReaders(); }
+
     QPointer<GridCells> m_cells;
+    int m_index;
     int m_row;
     int m_col;
 };
@@ -94,13 +98,17 @@ public:
         for (int row = 1; row <= rowCount(); ++row)
             for (int col = 1; col <= columnCount(); ++col)
                 if (m_cells->cellRect(row, col).contains(local))
-                    return cellAt(row - 1, col - 1);
+                    return cellOf(row, col);
         return nullptr;
     }
     QAccessibleInterface* focusChild() const override {
         if (!m_cells || !widget()->hasFocus())
             return nullptr;
-        return cellAt(m_cells->cursorRow() - 1, m_cells->cursorColumn() - 1);
+        return cellOf(m_cells->cursorRow(), m_cells->cursorColumn());
+    }
+    // Row and column from 1, whatever shape the table shows a screen reader.
+    QAccessibleInterface* cellOf(int row, int col) const {
+        return child((row - 1) * m_cells->columnCount() + col - 1);
     }
 
     QAccessibleInterface* caption() const override { return nullptr; }
@@ -116,8 +124,16 @@ public:
     QString rowDescription(int) const override { return {}; }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
-    int columnCount() const override { return m_cells ? m_cells->columnCount() : 0; }
-    int rowCount() const override { return m_cells ? m_cells->rowCount() : 0; }
+    int columnCount() const override {
+        if (!m_cells)
+            return 0;
+        return m_cells->flatForReaders() ? childCount() : m_cells->columnCount();
+    }
+    int rowCount() const override {
+        if (!m_cells)
+            return 0;
+        return m_cells->flatForReaders() ? 1 : m_cells->rowCount();
+    }
     QList<int> selectedColumns() const override { return {}; }
     QList<int> selectedRows() const override { return {}; }
     bool isColumnSelected(int) const override { return false; }

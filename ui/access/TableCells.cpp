@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <utility>
+
 namespace {
 
 using Words = texts::TableTexts;
@@ -23,6 +25,7 @@ TableCells::TableCells(QWidget* grid, QWidget* talon, const vestorine::GameState
     , m_game(game)
     , m_geometry(geometry) {
     m_shown.fill(vestorine::EmptyCell);
+    setFlatForReaders(true);
 }
 
 void TableCells::painted(int row, int col, int shown) {
@@ -88,10 +91,6 @@ void TableCells::languageChanged() {
     allChanged();
 }
 
-QStringList TableCells::afterAction(int row, int col) {
-    QStringList said{cellName(row, col)};
-    if (m_talonChanged && !m_talon->isHidden())
-        said << talonName();
-    m_talonChanged = false;
-    return said;
+bool TableCells::takeTalonChange() {
+    return std::exchange(m_talonChanged, false);
 }

@@ -37,9 +37,8 @@ public:
 
     // The texts follow the game's language again.
     void languageChanged();
-    // What a screen reader should say after an action on the cell: its new name, and the
-    // talon's when it changed since.
-    QStringList afterAction(int row, int col);
+    // Whether the talon was painted anew since the last call.
+    bool takeTalonChange();
 
 private:
     static int index(int row, int col) { return (row - 1) * vestorine::ColumnCount + col - 1; }

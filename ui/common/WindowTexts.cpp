@@ -70,6 +70,74 @@ constexpr texts::TableTexts FrenchTable{
     "sa couleur ne tient encore aucune rangée",
 };
 
+constexpr texts::SpokenTexts EnglishSpoken{
+    "%1 goes to column %2, row %3",
+    "%1 goes to column %2, a free row: %3",
+    " or ",
+    "no cards dealt: F2 or Ctrl+N deals",
+    "any card starts the chain",
+    "empty: the first card was here",
+    "already face up",
+    "the game is over: F2 or Ctrl+N deals again",
+    "the chain is closed: turn up the face-down cards, N finds the next",
+    "edge",
+    "row %1 %2",
+    "row %1 free",
+    "first card: row %1, column %2",
+    "no card turned up yet",
+    "no card face down",
+    "1 card face down",
+    "%1 cards face down",
+    "row %1: %2",
+    "row %1: %2",
+    "down",
+    "Keyboard and screen reader",
+    "On the table:\n"
+    "Arrows: move from cell to cell. Home, End: first and last column. Ctrl+Home, Ctrl+End: first "
+    "and last cell.\n"
+    "A K Q J, T or 1, 9 8 7: the column of that rank in the current row.\n"
+    "Return or Space: pick, lay or turn up the card of the cell.\n"
+    "H: to the talon's home cell. N: to the next face-down card.\n"
+    "W: the talon and where it goes. R: the rows and their suits. F: the first card's cell.\n"
+    "D: the cards face down. S: the whole table, row by row. L: the current row.\n"
+    "F2 or Ctrl+N: deal. Alt: the menus. Escape closes this window.",
+    "F2 or Ctrl+N deals. The keys are listed in the ? menu, Keyboard and screen reader.",
+};
+constexpr texts::SpokenTexts FrenchSpoken{
+    "%1 va en colonne %2, rangée %3",
+    "%1 va en colonne %2, une rangée libre : %3",
+    " ou ",
+    "aucune donne : F2 ou Ctrl+N distribue",
+    "n'importe quelle carte commence la chaîne",
+    "vide : la première carte était ici",
+    "déjà retournée",
+    "la partie est finie : F2 ou Ctrl+N redistribue",
+    "la chaîne est fermée : retournez les cartes cachées, N trouve la suivante",
+    "bord",
+    "rangée %1 %2",
+    "rangée %1 libre",
+    "première carte : rangée %1, colonne %2",
+    "aucune carte retournée",
+    "aucune carte cachée",
+    "1 carte cachée",
+    "%1 cartes cachées",
+    "rangée %1 : %2",
+    "rangée %1 : %2",
+    "cachée",
+    "Clavier et lecteur d'écran",
+    "Sur la table :\n"
+    "Flèches : de case en case. Origine, Fin : première et dernière colonne. Ctrl+Origine, "
+    "Ctrl+Fin : première et dernière case.\n"
+    "A K Q J, T ou 1, 9 8 7 : la colonne de ce rang dans la rangée.\n"
+    "Entrée ou Espace : prendre, poser ou retourner la carte de la case.\n"
+    "H : la case où va le talon. N : la prochaine carte cachée.\n"
+    "W : le talon et où il va. R : les rangées et leurs couleurs. F : la case de la première "
+    "carte.\n"
+    "D : les cartes cachées. S : toute la table, rangée par rangée. L : la rangée courante.\n"
+    "F2 ou Ctrl+N : distribuer. Alt : les menus. Échap ferme cette fenêtre.",
+    "F2 ou Ctrl+N distribue. Les touches sont dans le menu ?, Clavier et lecteur d'écran.",
+};
+
 constexpr std::array<const char*, vestorine::BackChoiceCount> EnglishBacks{
     "waves",
     "stars",
@@ -257,6 +325,9 @@ const TableSizeTexts& tableSize(int language) {
 }
 const TableTexts& table(int language) {
     return pick(language, EnglishTable, FrenchTable);
+}
+const SpokenTexts& spoken(int language) {
+    return pick(language, EnglishSpoken, FrenchSpoken);
 }
 const BackChooserTexts& backChooser(int language) {
     return pick(language, EnglishChooser, FrenchChooser);

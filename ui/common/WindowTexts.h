@@ -69,6 +69,34 @@ struct TableTexts {
 };
 const TableTexts& table(int language);
 
+// What the table's keys say through a screen reader only; nothing here is shown.
+struct SpokenTexts {
+    const char* goesTo;     // %1 the card, %2 its column, %3 its row
+    const char* goesToFree; // %1 the card, %2 its column, %3 the free rows
+    const char* orWord;
+    const char* notDealt;
+    const char* firstPick;
+    const char* empty;
+    const char* faceUp;
+    const char* over;
+    const char* revealing;
+    const char* edge;
+    const char* rowOwned;  // %1 the row, %2 the suit
+    const char* rowFree;   // %1 the row
+    const char* firstCell; // %1 row, %2 column
+    const char* noFirstCell;
+    const char* noneDown;
+    const char* oneDown;
+    const char* manyDown;  // %1 how many
+    const char* downInRow; // %1 the row, %2 its columns
+    const char* rowWords;  // %1 the row, %2 its cells
+    const char* down;      // a face-down card in a summary
+    const char* keysHelpTitle;
+    const char* keysHelp;
+    const char* gridHint;
+};
+const SpokenTexts& spoken(int language);
+
 // The back chooser; the backs in words, choice by choice: the pictures as our card library draws
 // them, then the crosshatch in the four colours of the table.
 struct BackChooserTexts {
