@@ -14,6 +14,7 @@ vestorine::GameRecord recordWithMessage(int message) {
     for (auto& row : record.tableau)
         row.fill(vestorine::EmptyCell);
     record.dealt = true;
+    record.dealNumber = 1;
     record.messageIndex = message;
     return record;
 }

@@ -82,7 +82,9 @@ public:
             return m_cells->gridName();
         return QAccessibleWidget::text(t);
     }
-    int childCount() const override { return m_cells ? rowCount() * columnCount() : 0; }
+    int childCount() const override {
+        return m_cells ? m_cells->rowCount() * m_cells->columnCount() : 0;
+    }
     QAccessibleInterface* child(int index) const override {
         GridCells* cells = m_cells.data();
         return m_children.at(index, childCount(),
