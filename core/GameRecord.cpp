@@ -123,27 +123,28 @@ std::string formatGameRecord(const GameRecord& r) {
     return text;
 }
 
-std::optional<GameRecord> parseGameRecord(std::string_view text) {
-    const std::vector<std::string_view> lines = splitLines(text);
-    if (lines.empty() || lines[0] != Header)
-        return std::nullopt;
-    // Every key once, with its count of numbers.
-    const std::map<std::string_view, std::size_t> counts = {{"ROW1", ColumnCount},
-                                                            {"ROW2", ColumnCount},
-                                                            {"ROW3", ColumnCount},
-                                                            {"ROW4", ColumnCount},
-                                                            {"FACEUP1", ColumnCount},
-                                                            {"FACEUP2", ColumnCount},
-                                                            {"FACEUP3", ColumnCount},
-                                                            {"FACEUP4", ColumnCount},
-                                                            {"ROWSUIT", RowCount},
-                                                            {"TALON", 1},
-                                                            {"FIRST", 2},
-                                                            {"PHASE", 4},
-                                                            {"MESSAGE", 1},
-                                                            {"BACK", 2},
-                                                            {"DEAL", 1}};
-    std::map<std::string_view, std::vector<long long>> values;
+namespace {
+
+using Values = std::map<std::string_view, std::vector<long long>>;
+
+// Every key once, with its count of numbers; nothing else.
+std::optional<Values> readValues(const std::vector<std::string_view>& lines) {
+    static const std::map<std::string_view, std::size_t> counts = {{"ROW1", ColumnCount},
+                                                                   {"ROW2", ColumnCount},
+                                                                   {"ROW3", ColumnCount},
+                                                                   {"ROW4", ColumnCount},
+                                                                   {"FACEUP1", ColumnCount},
+                                                                   {"FACEUP2", ColumnCount},
+                                                                   {"FACEUP3", ColumnCount},
+                                                                   {"FACEUP4", ColumnCount},
+                                                                   {"ROWSUIT", RowCount},
+                                                                   {"TALON", 1},
+                                                                   {"FIRST", 2},
+                                                                   {"PHASE", 4},
+                                                                   {"MESSAGE", 1},
+                                                                   {"BACK", 2},
+                                                                   {"DEAL", 1}};
+    Values values;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         if (lines[i].empty())
             continue;
@@ -159,21 +160,25 @@ std::optional<GameRecord> parseGameRecord(std::string_view text) {
     }
     if (values.size() != counts.size())
         return std::nullopt;
-    // The deal number is checked with the rest of the game below.
+    // The deal number is checked with the rest of the game.
     for (const auto& [key, list] : values)
         for (const long long v : list)
             if (key != "DEAL" && (v < -1 || v > 0xFFFFFF))
                 return std::nullopt;
+    return values;
+}
+
+std::optional<GameRecord> recordOf(Values& values) {
     GameRecord r;
     constexpr std::array<std::string_view, RowCount> rowKeys{"ROW1", "ROW2", "ROW3", "ROW4"};
-    for (std::size_t row = 0; row < RowCount; ++row)
-        for (std::size_t col = 0; col < ColumnCount; ++col)
-            r.tableau[row][col] = int(values[rowKeys[row]][col]);
     constexpr std::array<std::string_view, RowCount> faceKeys{"FACEUP1", "FACEUP2", "FACEUP3",
                                                               "FACEUP4"};
-    for (std::size_t row = 0; row < RowCount; ++row)
-        for (std::size_t col = 0; col < ColumnCount; ++col)
+    for (std::size_t row = 0; row < RowCount; ++row) {
+        for (std::size_t col = 0; col < ColumnCount; ++col) {
+            r.tableau[row][col] = int(values[rowKeys[row]][col]);
             r.faceUp[row][col] = int(values[faceKeys[row]][col]);
+        }
+    }
     for (int i = 0; i < RowCount; ++i)
         r.rowSuit[std::size_t(i)] = int(values["ROWSUIT"][std::size_t(i)]);
     r.currentCard = int(values["TALON"][0]);
@@ -194,9 +199,22 @@ std::optional<GameRecord> parseGameRecord(std::string_view text) {
     if (deal < 0 || deal > LastDealNumber)
         return std::nullopt;
     r.dealNumber = int(deal);
-    if (!sound(r))
-        return std::nullopt;
     return r;
+}
+
+} // namespace
+
+std::optional<GameRecord> parseGameRecord(std::string_view text) {
+    const std::vector<std::string_view> lines = splitLines(text);
+    if (lines.empty() || lines[0] != Header)
+        return std::nullopt;
+    auto values = readValues(lines);
+    if (!values)
+        return std::nullopt;
+    const auto record = recordOf(*values);
+    if (!record || !sound(*record))
+        return std::nullopt;
+    return record;
 }
 
 } // namespace vestorine
