@@ -50,15 +50,13 @@ public:
     bool isSelected() const override { return false; }
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return flat() ? m_index : m_col - 1; }
-    int rowIndex() const override { return flat() ? 0 : m_row - 1; }
+    int columnIndex() const override { return m_col - 1; }
+    int rowIndex() const override { return m_row - 1; }
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override { return parent(); }
 
 private:
-    bool flat() const { return m_cells && m_cells->flatForReaders(); }
-
     QPointer<GridCells> m_cells;
     int m_index;
     int m_row;
@@ -129,12 +127,12 @@ public:
     int columnCount() const override {
         if (!m_cells)
             return 0;
-        return m_cells->flatForReaders() ? childCount() : m_cells->columnCount();
+        return m_cells->columnCount();
     }
     int rowCount() const override {
         if (!m_cells)
             return 0;
-        return m_cells->flatForReaders() ? 1 : m_cells->rowCount();
+        return m_cells->rowCount();
     }
     QList<int> selectedColumns() const override { return {}; }
     QList<int> selectedRows() const override { return {}; }

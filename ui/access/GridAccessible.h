@@ -30,11 +30,6 @@ public:
     int cursorRow() const { return m_cursorRow; }
     int cursorColumn() const { return m_cursorCol; }
 
-    // Shown to a screen reader as one long row: a reader that speaks a whole row when the focus
-    // changes rows then says only the cell, whose name holds its row and column.
-    bool flatForReaders() const { return m_flat; }
-    void setFlatForReaders(bool flat) { m_flat = flat; }
-
     virtual QString gridName() const = 0;
     // Row and column from 1.
     virtual QString cellName(int row, int col) const = 0;
@@ -62,5 +57,4 @@ private:
     int m_columns;
     int m_cursorRow = 1;
     int m_cursorCol = 1;
-    bool m_flat = false;
 };

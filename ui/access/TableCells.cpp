@@ -25,7 +25,6 @@ TableCells::TableCells(QWidget* grid, QWidget* talon, const vestorine::GameState
     , m_game(game)
     , m_geometry(geometry) {
     m_shown.fill(vestorine::EmptyCell);
-    setFlatForReaders(true);
 }
 
 void TableCells::painted(int row, int col, int shown) {
