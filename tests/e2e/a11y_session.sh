@@ -42,7 +42,7 @@ session_start() {
     mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 
     # Xvfb picks a free display itself and writes its number once it accepts clients.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
     session_pids+=($!)
     session_wait "Xvfb did not start" 100 test -s "$work/display"
     export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"

@@ -30,7 +30,7 @@ wait_for() {
 
 data="$tmp/data/vestorine"
 mkdir -p "$tmp/config" "$tmp/cwd"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$tmp/display" 2>/dev/null &
 xvfb_pid=$!
 wait_for test -s "$tmp/display" || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$tmp/display")"

@@ -33,7 +33,7 @@ printf '#!/bin/sh\necho "$@" >>"%s/opened"\n' "$tmp" >"$tmp/bin/xdg-open"
 chmod +x "$tmp/bin/xdg-open"
 printf 'LANGUAGE=1\r\nDECK=13\r\n' >"$tmp/config/vestorine/vestorine.ini"
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$tmp/display" 2>/dev/null &
 xvfb_pid=$!
 wait_for test -s "$tmp/display" || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$tmp/display")"

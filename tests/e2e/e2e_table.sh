@@ -18,6 +18,8 @@ trap cleanup EXIT
 
 fail() {
     echo "e2e_table: FAIL: $*" >&2
+    # What the program itself printed tells a crash from a slow machine.
+    [ -s "$work/app.log" ] && sed "s/^/  program: /" "$work/app.log" >&2
     [ -f "$work/shot.png" ] && cp "$work/shot.png" "${TMPDIR:-/tmp}/e2e_table_failure.png" &&
         echo "e2e_table: last screenshot kept in ${TMPDIR:-/tmp}/e2e_table_failure.png" >&2
     exit 1
@@ -25,7 +27,7 @@ fail() {
 
 # Xvfb picks a free display itself and writes its number once it accepts clients, so runs side
 # by side never race for the same display.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do
     [ -s "$work/display" ] && break

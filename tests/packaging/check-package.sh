@@ -115,7 +115,7 @@ run_lintian() {
 }
 
 start_display() {
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$tmp/display" 2>/dev/null &
     xvfb_pid=$!
     for _ in $(seq 300); do
         [ -s "$tmp/display" ] && break
