@@ -4,7 +4,6 @@
 #include <QFile>
 
 #include <charconv>
-#include <cstdio>
 #include <set>
 
 #include "SettingsFile.h"
@@ -92,12 +91,13 @@ LoadResult load(const QString& folder) {
         return {};
     if (read.status == fileaccess::ReadStatus::Read && qint64(read.text.size()) <= MaxBytes) {
         if (const auto view = parse(read.text))
-            return {LoadStatus::Loaded, *view};
+            return {LoadStatus::Loaded, *view, {}};
     }
-    const QString aside = QDir(folder).filePath(QString::fromLatin1(DamagedName));
-    const bool moved =
-        std::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) == 0;
-    return {moved ? LoadStatus::SetAside : LoadStatus::Stuck, {}};
+    // Under a name that never replaces an earlier damaged file.
+    const fileaccess::SetAsideResult aside = fileaccess::setAside(path);
+    if (!aside.ok())
+        return {LoadStatus::Stuck, {}, {}};
+    return {LoadStatus::SetAside, {}, aside.path};
 }
 
 fileaccess::WriteResult save(const QString& folder, const View& view) {

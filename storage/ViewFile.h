@@ -14,8 +14,6 @@ namespace viewfile {
 
 inline constexpr char FileName[] = "view.ini";
 inline constexpr char TempName[] = "view.in_";
-// Where a file that cannot be read or understood is kept, rather than written over.
-inline constexpr char DamagedName[] = "view.ini.bad";
 inline constexpr qint64 MaxBytes = 1024;
 inline constexpr int Version = 1;
 
@@ -42,13 +40,14 @@ QString filePath(const QString& folder);
 enum class LoadStatus {
     Missing,  // no file yet: the defaults
     Loaded,   // choices read
-    SetAside, // damaged or unreadable, renamed to view.ini.bad: the defaults
+    SetAside, // damaged or unreadable, renamed to setAsidePath: the defaults
     Stuck,    // damaged and could not be renamed: the defaults, and it must not be written over
 };
 
 struct LoadResult {
     LoadStatus status = LoadStatus::Missing;
     View view;
+    QString setAsidePath; // SetAside: where the damaged file now is
 };
 
 LoadResult load(const QString& folder);

@@ -43,6 +43,9 @@ void TForm1::loadView() {
     const viewfile::LoadResult read = viewfile::load(m_settingsFolder);
     m_view = read.view;
     m_viewStuck = read.status == viewfile::LoadStatus::Stuck;
+    if (read.status == viewfile::LoadStatus::SetAside)
+        fileProblem({},
+                    texts::text(texts::view(m_game.Language()).setAside).arg(read.setAsidePath));
     cards::setFourColourSuits(m_view.fourColour);
     MenuFourColour->setChecked(m_view.fourColour);
 }

@@ -53,7 +53,15 @@ TEST(ViewFileDisk, SavesAtomicallyAndSetsADamagedFileAside) {
     EXPECT_EQ(afterDamage.status, LoadStatus::SetAside);
     EXPECT_EQ(afterDamage.view, View{});
     EXPECT_FALSE(QFile::exists(filePath(folder)));
-    QFile aside(folder + QStringLiteral("/view.ini.bad"));
+    EXPECT_EQ(afterDamage.setAsidePath, folder + QStringLiteral("/view.ini.bad"));
+    QFile aside(afterDamage.setAsidePath);
     ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
     EXPECT_EQ(aside.readAll(), QByteArray("version=1\ntable-size=7\n")) << "kept, not destroyed";
+
+    // A second damage goes beside the first.
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.write("garbage");
+    damaged.close();
+    EXPECT_EQ(load(folder).setAsidePath, folder + QStringLiteral("/view.ini.bad.1"));
+    EXPECT_TRUE(QFile::exists(folder + QStringLiteral("/view.ini.bad")));
 }

@@ -259,11 +259,15 @@ constexpr texts::ViewTexts EnglishView{
     "View",
     "Four-colour suits",
     "Cannot write the file \"%1\".",
+    "The view choices were damaged; the file is kept as \"%1\". The usual view is used until you "
+    "choose again.",
 };
 constexpr texts::ViewTexts FrenchView{
     "Affichage",
     "Quatre couleurs",
     "Impossible d'écrire le fichier « %1 ».",
+    "Les choix d'affichage étaient endommagés ; le fichier est gardé sous « %1 ». L'affichage "
+    "habituel est utilisé jusqu'à un nouveau choix.",
 };
 
 constexpr texts::FileTexts EnglishFiles{

@@ -177,6 +177,7 @@ struct ViewTexts {
     const char* view;
     const char* fourColour;
     const char* notWritten; // %1 the path
+    const char* setAside;   // %1 where the damaged file is kept
 };
 const ViewTexts& view(int language);
 
