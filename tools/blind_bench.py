@@ -4,7 +4,8 @@ would speak. Every key is chosen from what the accessibility bus says (cell name
 name, announcements), never from the deal. Run by tools/blind_bench.sh.
 
 Speech model: each announcement; the name of each newly focused cell, or, when the focus moves
-to another row of a table, the names of that whole row (a screen reader's default in a table);
+to another row of a table that offers the table interface, the names of that whole row (a screen
+reader's default in such a table);
 each new name of the focused object."""
 
 import argparse
@@ -99,7 +100,7 @@ class Ears:
 
     def focused(self, source, role, text):
         parent = source.parent
-        if parent is not None and parent.getRole() == pyatspi.ROLE_TABLE:
+        if parent is not None and "Table" in pyatspi.listInterfaces(parent):
             # A reader speaks the whole row when the table's own row changes, as the table
             # reports its rows, not as the cells' names count them.
             table = parent.queryTable()
@@ -140,6 +141,16 @@ class Game:
     def talon(self):
         found = pyatspi.findDescendant(self.frame, lambda a: name(a).startswith("talon"))
         return name(found) if found else ""
+
+    def close_lottery(self):
+        """A win opens the lottery window; Escape closes it, as a player would."""
+        def shown():
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--classname",
+                                    "vestorine"], capture_output=True, text=True).stdout
+            return len(found.split()) > 1
+        wait_for("the lottery did not open", shown)
+        self.key("Escape")
+        wait_for("the lottery did not close", lambda: not shown())
 
     def status_in(self, texts):
         return name(self.status) in texts
@@ -232,7 +243,10 @@ def play(game, strategy, ears):
         row, col = strategy.reveal_next()
         wait_for(f"{row},{col} was not revealed", lambda: game.status_in(ENDS) or not any(
             w in name(game.cell(row, col)) for w in FACE_DOWN))
-    return name(game.status)
+    verdict = name(game.status)
+    if "bravo" in verdict:
+        game.close_lottery()
+    return verdict
 
 
 def main():

@@ -26,9 +26,9 @@ protected:
     static std::string said(const QString& text) { return text.toStdString(); }
 
     QAccessibleInterface* grid() { return QAccessible::queryAccessibleInterface(jeu()); }
-    // The grid shows a screen reader one long row of 32 cells.
+    // Cells are counted row by row.
     QAccessibleInterface* cellAt(int row, int col) {
-        return grid()->tableInterface()->cellAt(row - 1, col - 1);
+        return grid()->child((row - 1) * vestorine::ColumnCount + col - 1);
     }
     QString cellName(int row, int col) { return cellAt(row, col)->text(QAccessible::Name); }
     static QString name(QWidget* widget) {
@@ -36,12 +36,13 @@ protected:
     }
 };
 
+// Without the table interface, so that a move up or down reads one cell, not a whole row: the
+// grid's name gives its shape, each cell's name its place.
 TEST_F(AccessibleTableTest, GridIsATableOfCellsNamedByWhatWasPainted) {
     ASSERT_EQ(grid()->role(), QAccessible::Table);
     ASSERT_EQ(grid()->childCount(), vestorine::CellCount);
-    ASSERT_NE(grid()->tableInterface(), nullptr);
-    EXPECT_EQ(grid()->tableInterface()->rowCount(), vestorine::RowCount);
-    EXPECT_EQ(grid()->tableInterface()->columnCount(), vestorine::ColumnCount);
+    EXPECT_EQ(grid()->tableInterface(), nullptr);
+    EXPECT_EQ(grid()->text(QAccessible::Name), "grille des cartes, 4 rangées de 8 cases");
     EXPECT_EQ(
         grid()->text(QAccessible::Description),
         "F2 ou Ctrl+N distribue. Les touches sont dans le menu ?, Clavier et lecteur d'écran.");
@@ -49,8 +50,7 @@ TEST_F(AccessibleTableTest, GridIsATableOfCellsNamedByWhatWasPainted) {
     EXPECT_EQ(cell->role(), QAccessible::Cell);
     EXPECT_EQ(cell->parent(), grid());
     EXPECT_EQ(grid()->indexOfChild(cell), 10);
-    EXPECT_EQ(cell->tableCellInterface()->columnIndex(), 2);
-    EXPECT_EQ(cell->tableCellInterface()->rowIndex(), 1);
+    EXPECT_EQ(cell->tableCellInterface(), nullptr);
     EXPECT_EQ(cell->text(QAccessible::Name), "rangée 2, colonne 3 : vide");
 
     struct Named {

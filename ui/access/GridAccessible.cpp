@@ -12,12 +12,11 @@ using accessible::ChildInterface;
 using accessible::ChildList;
 using accessible::notify;
 
-class CellInterface : public ChildInterface, public QAccessibleTableCellInterface {
+class CellInterface : public ChildInterface {
 public:
     CellInterface(GridCells* cells, int index)
         : ChildInterface(cells->grid())
         , m_cells(cells)
-        , m_index(index)
         , m_row(index / cells->columnCount() + 1)
         , m_col(index % cells->columnCount() + 1) {}
 
@@ -41,40 +40,23 @@ public:
                         m_cells->cursorColumn() == m_col;
         return state;
     }
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TableCellInterface && m_cells && !m_cells->readAsList())
-            return static_cast<QAccessibleTableCellInterface*>(this);
-        return nullptr;
-    }
-
-    bool isSelected() const override { return false; }
-    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
-    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return m_col - 1; }
-    int rowIndex() const override { return m_row - 1; }
-    int columnExtent() const override { return 1; }
-    int rowExtent() const override { return 1; }
-    QAccessibleInterface* table() const override { return parent(); }
 
 private:
     QPointer<GridCells> m_cells;
-    int m_index;
     int m_row;
     int m_col;
 };
 
-// The grid picture as a table; nothing in it can be selected, the cursor only focuses.
-class GridInterface : public QAccessibleWidget, public QAccessibleTableInterface {
+// The grid picture as a table of cells, or a list; nothing in it can be selected, the cursor
+// only focuses. No table interface: with one, a screen reader reads the whole row at each move
+// up or down (eight cells, most of them face down), and never the column moved to; each cell's
+// name already says its row and column.
+class GridInterface : public QAccessibleWidget {
 public:
     GridInterface(QWidget* grid, GridCells* cells)
         : QAccessibleWidget(grid, cells->readAsList() ? QAccessible::List : QAccessible::Table)
         , m_cells(cells) {}
 
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TableInterface && m_cells && !m_cells->readAsList())
-            return static_cast<QAccessibleTableInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name && m_cells)
             return m_cells->gridName();
@@ -95,8 +77,8 @@ public:
         if (!m_cells)
             return nullptr;
         const QPoint local = widget()->mapFromGlobal(QPoint(x, y));
-        for (int row = 1; row <= rowCount(); ++row)
-            for (int col = 1; col <= columnCount(); ++col)
+        for (int row = 1; row <= m_cells->rowCount(); ++row)
+            for (int col = 1; col <= m_cells->columnCount(); ++col)
                 if (m_cells->cellRect(row, col).contains(local))
                     return cellOf(row, col);
         return nullptr;
@@ -106,43 +88,10 @@ public:
             return nullptr;
         return cellOf(m_cells->cursorRow(), m_cells->cursorColumn());
     }
-    // Row and column from 1, whatever shape the table shows a screen reader.
+    // Row and column from 1.
     QAccessibleInterface* cellOf(int row, int col) const {
         return child((row - 1) * m_cells->columnCount() + col - 1);
     }
-
-    QAccessibleInterface* caption() const override { return nullptr; }
-    QAccessibleInterface* summary() const override { return nullptr; }
-    QAccessibleInterface* cellAt(int row, int column) const override {
-        if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
-            return nullptr;
-        return child(row * columnCount() + column);
-    }
-    int selectedCellCount() const override { return 0; }
-    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
-    QString columnDescription(int) const override { return {}; }
-    QString rowDescription(int) const override { return {}; }
-    int selectedColumnCount() const override { return 0; }
-    int selectedRowCount() const override { return 0; }
-    int columnCount() const override {
-        if (!m_cells)
-            return 0;
-        return m_cells->columnCount();
-    }
-    int rowCount() const override {
-        if (!m_cells)
-            return 0;
-        return m_cells->rowCount();
-    }
-    QList<int> selectedColumns() const override { return {}; }
-    QList<int> selectedRows() const override { return {}; }
-    bool isColumnSelected(int) const override { return false; }
-    bool isRowSelected(int) const override { return false; }
-    bool selectRow(int) override { return false; }
-    bool selectColumn(int) override { return false; }
-    bool unselectRow(int) override { return false; }
-    bool unselectColumn(int) override { return false; }
-    void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
 private:
     QPointer<GridCells> m_cells;

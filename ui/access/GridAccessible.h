@@ -35,8 +35,7 @@ public:
     virtual QString cellName(int row, int col) const = 0;
     // In the grid control's coordinates.
     virtual QRect cellRect(int row, int col) const = 0;
-    // A list of items rather than a table: screen readers read a table's whole row at each row
-    // change, which suits only a grid whose rows mean something.
+    // A list of items rather than a table of cells, for a grid whose rows mean nothing.
     virtual bool readAsList() const { return false; }
 
     // The cursor's cell is the focused accessible object while the grid has the focus.

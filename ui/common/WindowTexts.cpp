@@ -52,16 +52,11 @@ constexpr texts::TableSizeTexts FrenchTableSize{
 };
 
 constexpr texts::TableTexts EnglishTable{
-    "card grid",
-    "row %1, column %2: %3",
-    "face down",
-    "empty",
-    "talon: %1",
-    "its suit owns row %1",
-    "its suit owns no row yet",
+    "card grid, 4 rows of 8 cells", "row %1, column %2: %3",    "face down", "empty", "talon: %1",
+    "its suit owns row %1",         "its suit owns no row yet",
 };
 constexpr texts::TableTexts FrenchTable{
-    "grille des cartes",
+    "grille des cartes, 4 rangées de 8 cases",
     "rangée %1, colonne %2 : %3",
     "face cachée",
     "vide",
