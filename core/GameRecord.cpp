@@ -17,8 +17,11 @@ constexpr std::string_view Header = "VESTORINE GAME 2";
 
 std::string joined(const int* values, std::size_t count) {
     std::string text;
-    for (std::size_t i = 0; i < count; ++i)
-        text += (i ? "," : "") + std::to_string(values[i]);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i)
+            text += ',';
+        text += std::to_string(values[i]);
+    }
     return text;
 }
 
