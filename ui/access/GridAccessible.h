@@ -6,8 +6,8 @@
 
 class QWidget;
 
-// A grid picture as a screen reader learns it, through Qt's accessibility bridge: a table of
-// cells, one child interface per cell, named from what the window last painted there. Used by
+// A grid picture as a screen reader learns it, through Qt's accessibility bridge: cells, one
+// child interface per cell, named from what the window last painted there. Used by
 // the table's grid and the back chooser's. The interfaces are made only when an assistive tool
 // asks, by a factory that finds the GridCells object as a child of the control it describes.
 namespace gridaccessible {
