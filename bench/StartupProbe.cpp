@@ -1,5 +1,7 @@
 // Started by table_bench: prints one line when the first frame of its window has been painted,
-// then quits. "table" starts the game's windows as the program does; "minimal" one plain window.
+// then quits. "table" starts the game's windows as the program does; "minimal" one plain window;
+// "text" the same window with one line of text, which pays the font set-up any window with text
+// pays.
 #include "CardBack.h"
 #include "GameState.h"
 #include "ProgramWindows.h"
@@ -8,6 +10,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
 
 #include <cstdio>
 #include <cstring>
@@ -36,10 +39,13 @@ private:
     bool m_seen = false;
 };
 
-int runMinimal() {
+int runMinimal(bool withText) {
     QWidget window;
     window.setAutoFillBackground(true);
     window.resize(678, 625);
+    QLabel* line = withText ? new QLabel(QStringLiteral("Click a card."), &window) : nullptr;
+    if (line)
+        line->move(8, 8);
     window.show();
     return QApplication::exec();
 }
@@ -64,5 +70,5 @@ int main(int argc, char* argv[]) {
     tablescale::forgetOwnFactor(ownScale);
     FirstFrame watcher;
     app.installEventFilter(&watcher);
-    return table ? runTable() : runMinimal();
+    return table ? runTable() : runMinimal(argc > 1 && std::strcmp(argv[1], "text") == 0);
 }
