@@ -75,3 +75,27 @@ TEST(AltMenuBar, OpensWhateverArrivesBetweenPressAndReleaseButAKeyOrClick) {
         EXPECT_EQ(w.bar->activeAction() != nullptr, c.opens) << c.what;
     }
 }
+
+// With a screen reader listening to keys, the accessibility bridge hands the window a copy of
+// each key after the reader has seen it. The copy of an Alt that opened or shut the bar must
+// not undo it.
+TEST(AltMenuBar, AScreenReadersCopyOfAltLeavesTheBarAsTheAltLeftIt) {
+    MenuWindow w;
+    auto readersCopy = [&w] {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+        QApplication::sendEvent(w.window.windowHandle(), &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+        QApplication::sendEvent(w.window.windowHandle(), &release);
+        QCoreApplication::processEvents();
+    };
+    w.alt([] {});
+    ASSERT_NE(w.bar->activeAction(), nullptr);
+    readersCopy();
+    EXPECT_NE(w.bar->activeAction(), nullptr) << "the copy shut the bar the Alt opened";
+
+    QTest::keyClick(w.bar, Qt::Key_Alt, Qt::AltModifier);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(w.bar->activeAction(), nullptr);
+    readersCopy();
+    EXPECT_EQ(w.bar->activeAction(), nullptr) << "the copy opened the bar the Alt shut";
+}

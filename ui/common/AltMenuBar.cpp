@@ -33,6 +33,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (isEcho(watched, event))
+            return true;
         switch (event->type()) {
         case QEvent::KeyPress:
             if (isLoneAlt(event) && !static_cast<QKeyEvent*>(event)->isAutoRepeat())
@@ -59,6 +61,43 @@ protected:
     }
 
 private:
+    // With a screen reader listening to keys, the toolkit's accessibility bridge holds each key
+    // back, asks the reader, then hands the window a copy. The menu bar acts on Alt as it comes
+    // from the system and again on the copy: it opens, then shuts at once. A copy of an Alt
+    // that already opened or shut the bar is dropped; one whose original did nothing goes on.
+    bool isEcho(QObject* watched, QEvent* event) {
+        const QEvent::Type type = event->type();
+        // The bridge may take the system's key press before this filter: its shortcut check
+        // still comes here first.
+        const bool fromSystem = type == QEvent::ShortcutOverride || type == QEvent::KeyPress;
+        if (fromSystem && event->spontaneous() && isLoneAlt(event)) {
+            m_original = true;
+            m_barWasOpen = barOpen();
+            return false;
+        }
+        if (type != QEvent::KeyPress && type != QEvent::KeyRelease)
+            return false;
+        const bool copy = !event->spontaneous() && isAltKey(event) && watched->isWindowType();
+        if (!copy) {
+            if (!isAltKey(event))
+                m_original = m_dropRelease = false;
+            return false;
+        }
+        if (type == QEvent::KeyPress) {
+            m_dropRelease = m_original && barOpen() != m_barWasOpen;
+            m_original = false;
+            return m_dropRelease;
+        }
+        const bool drop = m_dropRelease;
+        m_dropRelease = false;
+        return drop;
+    }
+    static bool barOpen() {
+        QWidget* window = QApplication::activeWindow();
+        QMenuBar* bar = window ? shownBarOf(window) : nullptr;
+        return bar && bar->activeAction();
+    }
+
     static bool isAltKey(const QEvent* event) {
         return static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Alt;
     }
@@ -97,6 +136,9 @@ private:
     }
 
     QPointer<QMenuBar> m_bar;
+    bool m_original = false;    // an Alt from the system, whose copy may follow
+    bool m_barWasOpen = false;  // the bar's state before that Alt
+    bool m_dropRelease = false; // the copy's press was dropped: its release goes too
 };
 
 } // namespace
