@@ -19,21 +19,11 @@ fail() {
     exit 1
 }
 
-# Waits (as a safety net, not a speed requirement) until the command succeeds.
-wait_for() {
-    for _ in $(seq 600); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "$(realpath "$0")")/display.sh"
 
 data="$tmp/data/vestorine"
 mkdir -p "$tmp/config" "$tmp/cwd"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$tmp/display" 2>/dev/null &
-xvfb_pid=$!
-wait_for test -s "$tmp/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$tmp/display")"
+display_start 1280x1024 "$tmp"
 
 window=""
 start_game() {

@@ -26,15 +26,8 @@ fail() {
     exit 1
 }
 
-Xvfb -displayfd 3 -screen 0 1600x1400x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
-xdpyinfo >/dev/null 2>&1 || fail "cannot reach the display $DISPLAY"
+source "$(dirname "$(realpath "$0")")/display.sh"
+display_start 1600x1400 "$work"
 
 # The real platform at the size of the view file alone, and a settings folder of our own.
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING

@@ -18,14 +18,7 @@ fail() {
     exit 1
 }
 
-# Waits (as a safety net, not a speed requirement) until the command succeeds.
-wait_for() {
-    for _ in $(seq 600); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "$(realpath "$0")")/display.sh"
 
 mkdir -p "$tmp/config/vestorine" "$tmp/cwd" "$tmp/bin"
 # The desktop's opener is replaced by a recorder, so opening the readme starts nothing.
@@ -33,10 +26,7 @@ printf '#!/bin/sh\necho "$@" >>"%s/opened"\n' "$tmp" >"$tmp/bin/xdg-open"
 chmod +x "$tmp/bin/xdg-open"
 printf 'LANGUAGE=1\r\nDECK=13\r\n' >"$tmp/config/vestorine/vestorine.ini"
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$tmp/display" 2>/dev/null &
-xvfb_pid=$!
-wait_for test -s "$tmp/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$tmp/display")"
+display_start 1280x1024 "$tmp"
 
 (cd "$tmp/cwd" && PATH="$tmp/bin:$PATH" XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data" QT_QPA_PLATFORM=xcb exec "$game" \
     >"$tmp/game.log" 2>&1) &

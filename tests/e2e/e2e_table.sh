@@ -25,17 +25,8 @@ fail() {
     exit 1
 }
 
-# Xvfb picks a free display itself and writes its number once it accepts clients, so runs side
-# by side never race for the same display.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
-xdpyinfo >/dev/null 2>&1 || fail "cannot reach the display $DISPLAY"
+source "$(dirname "$(realpath "$0")")/display.sh"
+display_start 1024x768 "$work"
 
 # The real platform, whatever the test run sets, and a settings folder of our own.
 export QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"

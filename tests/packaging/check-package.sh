@@ -37,6 +37,8 @@ fail() {
     echo "package check FAILED: $*" >&2
     exit 1
 }
+# A virtual display of its own, as the end-to-end checks start theirs.
+source "$source/tests/e2e/display.sh"
 
 # Both validators must be silent but for the notes newer metadata tags draw from this version.
 validate() {
@@ -114,16 +116,6 @@ run_lintian() {
     echo "lintian: no error, no warning"
 }
 
-start_display() {
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$tmp/display" 2>/dev/null &
-    xvfb_pid=$!
-    for _ in $(seq 300); do
-        [ -s "$tmp/display" ] && break
-        sleep 0.1
-    done
-    [ -s "$tmp/display" ] || fail "Xvfb did not start"
-    export DISPLAY=":$(head -n1 "$tmp/display")"
-}
 
 # Runs from an empty folder with its own configuration folder, so nothing of the developer's leaks
 # in and the game finds its readmes only where the install put them.
@@ -151,5 +143,5 @@ validate
 install_to_scratch
 build_deb
 run_lintian
-start_display
+display_start 1280x1024 "$tmp"
 run_installed
