@@ -16,6 +16,10 @@ public:
 
 } // namespace
 
+bool hasStarted(GamePhase phase) {
+    return phase == GamePhase::CarryingTalon || phase == GamePhase::Revealing;
+}
+
 std::optional<StatisticsEvent> pickEvent(const std::optional<int>& picked) {
     if (!picked)
         return std::nullopt;
@@ -43,7 +47,7 @@ std::optional<StatisticsEvent> revealEvent(const RevealResult& revealed) {
 }
 
 std::optional<StatisticsEvent> interruptionEvent(GamePhase phase) {
-    if (phase == GamePhase::CarryingTalon || phase == GamePhase::Revealing)
+    if (hasStarted(phase))
         return StatisticsEvent::Abandoned;
     return std::nullopt;
 }

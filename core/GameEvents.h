@@ -11,6 +11,9 @@ namespace vestorine {
 // A game counts from its first card and ends once: won, lost at its first misplaced card, or
 // abandoned when a new deal or the end of the program cuts it short.
 
+// A game under way in this phase counted when it started and has not ended yet.
+bool hasStarted(GamePhase phase);
+
 // A card turned up by Pick starts a game.
 std::optional<StatisticsEvent> pickEvent(const std::optional<int>& picked);
 // A chain closed with every card placed wins.

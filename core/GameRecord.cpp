@@ -220,4 +220,16 @@ std::optional<GameRecord> parseGameRecord(std::string_view text) {
     return record;
 }
 
+bool mayHaveStarted(std::string_view damagedText) {
+    for (const std::string_view line : splitLines(damagedText)) {
+        if (!line.starts_with("PHASE="))
+            continue;
+        const auto phase = numbers(line.substr(6), 4);
+        if (!phase)
+            break;
+        return (*phase)[1] != 0 && (*phase)[3] == 0; // picked, and not yet lost
+    }
+    return true;
+}
+
 } // namespace vestorine

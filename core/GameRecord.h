@@ -43,4 +43,8 @@ std::string formatGameRecord(const GameRecord& record);
 // or unknown, a number out of range, a card that is no card or lies twice.
 std::optional<GameRecord> parseGameRecord(std::string_view text);
 
+// Whether a damaged record may have held a game under way (its first card up, no verdict yet):
+// false only when its phase line is readable and says otherwise.
+bool mayHaveStarted(std::string_view damagedText);
+
 } // namespace vestorine

@@ -1,5 +1,7 @@
 #include "GameFile.h"
 
+#include <cerrno>
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -28,33 +30,79 @@ QString lockPathOf(const QString& gamePath) {
     return path + QStringLiteral(".lock");
 }
 
+namespace {
+
+// Looks at one candidate under its lock: true when it holds a game to resume.
+bool examine(const QFileInfo& file, Unfinished& result) {
+    // The lock is held while the file is read and set aside, so no copy takes it meanwhile.
+    const QString lockPath = lockPathOf(file.filePath());
+    const FileLock lock(lockPath, FileLock::Mode::Try);
+    if (!lock.held())
+        return false;
+    const fileaccess::ReadResult read = fileaccess::readStart(file.filePath(), MaxBytes + 1);
+    if (read.status == fileaccess::ReadStatus::Missing) {
+        QFile::remove(lockPath);
+        return false;
+    }
+    const auto record = read.status == fileaccess::ReadStatus::Read
+                            ? vestorine::parseGameRecord(read.text)
+                            : std::nullopt;
+    if (record) {
+        result.found = true;
+        result.path = file.filePath();
+        result.record = *record;
+        return true;
+    }
+    const bool folder = read.error == EISDIR;
+    const fileaccess::SetAsideResult aside = fileaccess::setAside(file.filePath());
+    if (!aside.ok())
+        return false;
+    QFile::remove(lockPath);
+    if (folder) {
+        result.foldersSetAside << aside.path;
+        return false;
+    }
+    result.setAside << aside.path;
+    // What cannot be read may have been a game under way: it counted when it started.
+    if (read.status != fileaccess::ReadStatus::Read || vestorine::mayHaveStarted(read.text))
+        ++result.setAsideStarted;
+    return false;
+}
+
+} // namespace
+
 Unfinished findUnfinished(const QString& folder) {
     Unfinished result;
+    // Folders too: one named like a game file is damage to set aside and tell, once.
     const QFileInfoList files =
         QDir(folderOr(folder))
-            .entryInfoList({QStringLiteral("game-*.ini")}, QDir::Files, QDir::Time);
-    for (const QFileInfo& file : files) {
-        // The lock is held while the file is read and set aside, so no copy takes it meanwhile.
-        const FileLock lock(lockPathOf(file.filePath()), FileLock::Mode::Try);
-        if (!lock.held())
-            continue;
-        const fileaccess::ReadResult read = fileaccess::readStart(file.filePath(), MaxBytes + 1);
-        if (read.status == fileaccess::ReadStatus::Missing)
-            continue;
-        const auto record = read.status == fileaccess::ReadStatus::Read
-                                ? vestorine::parseGameRecord(read.text)
-                                : std::nullopt;
-        if (record) {
-            result.found = true;
-            result.path = file.filePath();
-            result.record = *record;
-            return result;
-        }
-        const fileaccess::SetAsideResult aside = fileaccess::setAside(file.filePath());
-        if (aside.ok())
-            result.setAside << aside.path;
-    }
+            .entryInfoList({QStringLiteral("game-*.ini")}, QDir::Files | QDir::Dirs | QDir::System,
+                           QDir::Time);
+    for (const QFileInfo& file : files)
+        if (examine(file, result))
+            break;
     return result;
+}
+
+Unfinished findAt(const QString& path) {
+    Unfinished result;
+    if (QFileInfo(path).fileName().startsWith(QStringLiteral("game-")))
+        examine(QFileInfo(path), result);
+    return result;
+}
+
+void removeDeadLocks(const QString& folder) {
+    const QDir dir(folderOr(folder));
+    for (const QFileInfo& lockFile :
+         dir.entryInfoList({QStringLiteral("game-*.lock")}, QDir::Files)) {
+        QString gamePath = lockFile.filePath();
+        gamePath.chop(5); // ".lock"
+        gamePath += QStringLiteral(".ini");
+        const FileLock lock(lockFile.filePath(), FileLock::Mode::Try);
+        // Held: a running copy's. With its game beside it: kept for the copy that resumes it.
+        if (lock.held() && !QFileInfo::exists(gamePath))
+            QFile::remove(lockFile.filePath());
+    }
 }
 
 bool discard(const QString& path) {

@@ -43,11 +43,21 @@ struct Unfinished {
     QString path; // the game file found
     vestorine::GameRecord record;
     QStringList setAside; // damaged game files moved aside on the way, where they now are
+    // How many of those held a game that may have been under way: each still counts as played.
+    int setAsideStarted = 0;
+    QStringList foldersSetAside; // folders that stood where a game file goes, moved aside
 };
 
-// The most recently written game file that no running copy holds. Damaged ones are set aside
-// (name.bad, name.bad.1, ...) and skipped.
+// The most recently written game file that no running copy holds. Damaged ones, and folders in
+// their place, are set aside (name.bad, name.bad.1, ...) and skipped.
 Unfinished findUnfinished(const QString& folder = {});
+
+// The one game file at path, when no running copy holds it; set aside when damaged.
+Unfinished findAt(const QString& path);
+
+// Removes the lock files that no game file and no running copy go with: a copy killed before
+// its first game, or after its last, leaves one behind.
+void removeDeadLocks(const QString& folder = {});
 
 // Removes a game file found free, with its lock file; false when a copy holds it meanwhile.
 bool discard(const QString& path);

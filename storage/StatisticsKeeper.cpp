@@ -57,6 +57,30 @@ void StatisticsKeeper::flush() {
     emit writeFailed(statisticsfile::filePath(m_folder), update.written.error);
 }
 
+bool StatisticsKeeper::retry() {
+    if (!m_pending.empty()) {
+        flush();
+        if (m_pending.empty())
+            emit changed();
+    }
+    return m_pending.empty();
+}
+
+int StatisticsKeeper::pendingGames() const {
+    int games = 0;
+    bool open = false; // a game whose start is among the pending events
+    for (const vestorine::StatisticsEvent event : m_pending) {
+        if (event == vestorine::StatisticsEvent::Reset)
+            continue;
+        const bool start = event == vestorine::StatisticsEvent::GameStarted;
+        // An end alone belongs to a game whose start was written before.
+        if (start || !open)
+            ++games;
+        open = start;
+    }
+    return games;
+}
+
 // The folder is watched, not the file: every write replaces the file by another.
 void StatisticsKeeper::watch() {
     if ((m_watcher && !m_watcher->directories().isEmpty()) || !QFileInfo(m_folder).isDir())

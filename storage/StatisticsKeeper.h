@@ -42,6 +42,11 @@ public:
     // Zero everywhere, written at once; a game in progress no longer counts.
     void reset();
 
+    // Writes the events that could not be written yet, if any: true when none is left.
+    bool retry();
+    // The games the file has not heard of, or not heard the end of, yet.
+    int pendingGames() const;
+
 signals:
     // This copy changed the counts, or another copy changed the file.
     void changed();

@@ -105,4 +105,12 @@ fileaccess::WriteResult save(const QString& folder, const View& view) {
                                    fileaccess::Access::Writable);
 }
 
+int keptTableSize(const QString& folder) {
+    const fileaccess::ReadResult read = fileaccess::readStart(filePath(folder), MaxBytes);
+    if (read.status != fileaccess::ReadStatus::Read)
+        return TableSizes[0];
+    const auto view = parse(read.text);
+    return view ? view->tableSize : TableSizes[0];
+}
+
 } // namespace viewfile

@@ -51,6 +51,9 @@ struct LoadResult {
 };
 
 LoadResult load(const QString& folder);
+// The table size the file holds, the first of TableSizes when there is none or it is damaged.
+// Reads only: a damaged file is set aside by load(), which tells.
+int keptTableSize(const QString& folder);
 fileaccess::WriteResult save(const QString& folder, const View& view);
 
 } // namespace viewfile

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "CardBack.h"
+#include "GameSession.h"
 #include "GameState.h"
 #include "Messages.h"
 #include "ProgramWindows.h"
@@ -49,7 +50,7 @@ int main(int argc, char* argv[]) {
     TFormStats& stats = windows.stats;
     // Counts of a few evenings of play, in a folder of its own: never the user's file.
     QTemporaryDir data;
-    StatisticsKeeper& keeper = windows.form1.statistics();
+    StatisticsKeeper& keeper = windows.form1.session().statistics();
     keeper.setFolder(data.path());
     keeper.reset();
     for (const char result : std::string_view("LLWLALLCLLWLLAL")) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "GameSession.h"
 #include "common/AltMenuBar.h"
 
 ProgramWindows::ProgramWindows(vestorine::GameState& game, vestorine::CardBackChoice& back,
@@ -10,7 +11,7 @@ ProgramWindows::ProgramWindows(vestorine::GameState& game, vestorine::CardBackCh
     , apropos(&form1)
     , dos(back, &form1)
     , loto(random, &form1)
-    , stats(form1.statistics(), &form1) {
+    , stats(form1.session().statistics(), &form1) {
     // Every window of the program shows the emblem, registered with the main window.
     QApplication::setWindowIcon(form1.windowIcon());
     altmenubar::install();

@@ -2,10 +2,8 @@
 
 #include "CardBack.h"
 #include "CardDraw.h"
-#include "GameFile.h"
+#include "GameSession.h"
 #include "GameState.h"
-#include "SettingsFile.h"
-#include "StatisticsKeeper.h"
 #include "UnitAPropos.h"
 #include "UnitDos.h"
 #include "UnitKeys.h"
@@ -15,9 +13,10 @@
 #include "access/StatusAnnouncer.h"
 #include "access/TableCells.h"
 #include "common/Emblem.h"
-#include "common/ErrorBox.h"
 #include "common/Fonts.h"
+#include "common/ProblemBox.h"
 #include "common/SmallWindow.h"
+#include "common/TableScale.h"
 #include "common/WindowTexts.h"
 #include "table/CardImage.h"
 #include "table/CellCursor.h"
@@ -52,10 +51,9 @@ void setTextColour(QWidget* widget, quint32 colour) {
 
 TForm1::TForm1(vestorine::GameState& game, vestorine::CardBackChoice& back, QWidget* parent)
     : QMainWindow(parent)
+    , m_session(new GameSession(game, back, this))
     , m_game(game)
-    , m_back(back)
-    , m_statistics(new StatisticsKeeper(this))
-    , m_settingsFolder(settingsfile::folder()) {
+    , m_back(back) {
     FormCreate();
 }
 
@@ -73,17 +71,8 @@ void TForm1::setCompanions(TFormApropos* apropos, TFormDos* dos, TFormLoto* loto
 
 void TForm1::FormCreate() {
     initResources();
-    connect(m_statistics, &StatisticsKeeper::writeFailed, this,
-            [this](const QString& path, int error) {
-                const int language = m_game.Language();
-                fileProblem(texts::text(texts::errors().statisticsNotWritten).arg(path),
-                            texts::text(texts::files(language).statisticsNotWritten)
-                                .arg(texts::cause(language, error)));
-            });
-    connect(m_statistics, &StatisticsKeeper::fileSetAside, this, [this](const QString& path) {
-        fileProblem(texts::text(texts::errors().statisticsNotWritten).section(u'\n', 0, 0),
-                    texts::text(texts::files(m_game.Language()).statisticsSetAside).arg(path));
-    });
+    connect(m_session, &GameSession::problem, this, &TForm1::fileProblem);
+    m_session->setRestarter(&tablescale::restartInPlace);
     cards::cdtInit(CardWidth, CardHeight);
     m_geometry = TableGeometry(CardWidth, CardHeight);
 
@@ -98,12 +87,13 @@ void TForm1::FormCreate() {
     resize(m_geometry.windowSize());
     createControls();
     watchActivation();
-    loadView();
+    connect(m_session, &GameSession::resumable, MenuResume, &QAction::setEnabled);
+    m_session->start();
+    applyView();
 
     paintAllPlaceholders();
     m_game.setMessageIndex(vestorine::MsgInviteDeal);
     showStatus();
-    refreshResume();
 }
 
 void TForm1::createControls() {
@@ -217,7 +207,7 @@ void TForm1::createMenu() {
                       &TForm1::MenuResumeClick);
     MenuResume->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     // Another copy may have ended since: looked at again each time the menu opens.
-    connect(MenuFile, &QMenu::aboutToShow, this, &TForm1::refreshResume);
+    connect(MenuFile, &QMenu::aboutToShow, m_session, &GameSession::lookForLeftGame);
     const texts::DealTexts& dealWords = texts::deals(vestorine::French);
     MenuReplay = item(MenuFile, "MenuReplay", dealWords.replay, &TForm1::MenuReplayClick);
     MenuReplay->setEnabled(false);
@@ -294,6 +284,10 @@ void TForm1::MenuquitterClick() {
     endProgram();
 }
 
+void TForm1::fileProblem(const FileProblem& problem) {
+    problembox::show(this, problem, m_session->language());
+}
+
 void TForm1::closeEvent(QCloseEvent* event) {
     // A session ending (logging off, shutting down) closes the window without a Quit wish.
     if (qApp->isSavingSession()) {
@@ -312,10 +306,14 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::endProgram() {
     // Quit and the close button both end here. Quitting leaves the loop directly, so a close
     // request arriving afterwards does not write the settings a second time.
-    if (m_ending)
+    if (m_session->ending())
         return;
-    m_ending = true;
-    // The game in progress stays on disk, unfinished, to be resumed or replaced by a new deal.
-    save_configuration();
+    m_session->quit();
+    QCoreApplication::exit(0);
+}
+
+void TForm1::endBySignal() {
+    m_session->endBySignal();
+    // Every loop ends, a box's own included, and no new one starts.
     QCoreApplication::exit(0);
 }

@@ -4,19 +4,14 @@
 #include <QString>
 
 #include <functional>
-#include <memory>
-#include <optional>
-#include <string>
 #include <vector>
 
-#include "ViewFile.h"
 #include "table/TableGeometry.h"
 
 namespace vestorine {
 class GameState;
 struct CardBackChoice;
 struct RevealResult;
-enum class StatisticsEvent;
 } // namespace vestorine
 
 class CardImage;
@@ -30,8 +25,8 @@ class QLabel;
 class QMenu;
 class QTimer;
 class QToolButton;
-class GameFile;
-class StatisticsKeeper;
+class GameSession;
+struct FileProblem;
 class TFormApropos;
 class TFormDeal;
 class TFormDos;
@@ -39,7 +34,8 @@ class TFormLoto;
 class TFormStats;
 
 // The main window: the table, the deal and the mouse play, its code spread over Unit1*.cpp by
-// job as the sections below say.
+// job as the sections below say. It paints what its session and the game report and asks the
+// session for every action; the session decides what is written and counted.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -49,19 +45,17 @@ public:
     // The windows this one opens; they are created after it.
     void setCompanions(TFormApropos* apropos, TFormDos* dos, TFormLoto* loto);
     void setStatsWindow(TFormStats* stats) { m_stats = stats; }
-    // The counts of the games, told what each game reported.
-    StatisticsKeeper& statistics() { return *m_statistics; }
+    // The player's session: the game, its files, the counts and the choices.
+    GameSession& session() { return *m_session; }
 
-    // A signal (a logout, a kill, Ctrl+C) ends the program: the game is on disk already and,
-    // as at a logout, the settings are not written.
+    // A signal (a logout, a kill, Ctrl+C) ends the program, even from inside a box: the game is
+    // on disk already and, as at a logout, nothing more is written.
     void endBySignal();
+    // In a program started again at a new size: puts back the game of the program before it.
+    void resumeAfterRestart(const QString& gamePath);
 
     // For tests: the pause between two dealt cards, 50 ms in play.
     void setDealDelay(int ms) { m_dealDelay = ms; }
-    // For tests: where the settings file (and, from then on, view.ini) is read and written.
-    void setSettingsFolder(const QString& folder) { m_settingsFolder = folder; }
-    // For tests: what starts the program again after a new table size (returns an errno).
-    void setRestarter(std::function<int()> restart) { m_restart = std::move(restart); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -101,8 +95,8 @@ private:
     void dealChosen(int number);
     // The replay item's caption carries the number, and the grid's description names it.
     void showDealNumber();
-    // Reads view.ini and applies it, before anything is painted.
-    void loadView();
+    // The colours view.ini holds, applied before anything is painted.
+    void applyView();
     // Every face on the table and the talon painted again, as after a change of colours.
     void repaintFaces();
 
@@ -111,26 +105,18 @@ private:
 
     // The unfinished game (Unit1Resume.cpp).
     void MenuResumeClick();
-    // Writes the game as it stands, or removes its file once there is nothing to resume.
-    void saveGame();
-    // Enables the Resume item when a game no running copy holds is left on disk.
-    void refreshResume();
-    // A new deal over no game of this copy's own replaces the game the Resume item offers.
-    void replaceLeftGame();
     // Paints the table, the talon and the status as the game stands, as its play left them.
     void paintResumed();
     // The card face up in the cell over the back it was dealt with, or the first cell's blank.
     void paintFaceOver(int row, int col, bool first);
-    void tellSetAside(const QStringList& paths);
-    // One box: its first lines, where there are some, then what failed, why and what follows.
-    void fileProblem(const QString& firstLines, const QString& explanation);
+    // One box in the player's language.
+    void fileProblem(const FileProblem& problem);
 
     // Language and settings (Unit1Language.cpp).
     void switchLanguage(int language);
     // Reads the settings each time this window gets the focus, until a file is found.
     void watchActivation();
     void FormActivate();
-    void save_configuration();
 
     // The table size in the View menu (Unit1View.cpp).
     void createTableSizeMenu();
@@ -154,8 +140,6 @@ private:
     void ImageTalonMouseUp(Qt::MouseButton button, int X, int Y);
     void showRevealed(int row, int col, const vestorine::RevealResult& revealed);
     void placeTalon(int row, int col);
-    // Passes on to the statistics what the game reported, if anything.
-    void record(std::optional<vestorine::StatisticsEvent> event);
 
     // Painting, status and blinking (Unit1Deal.cpp).
     void paintPlaceholder(int row, int col);
@@ -179,13 +163,13 @@ private:
     // meanwhile (a menu item, a close request, another deal) runs into it.
     void outsideDeal(std::function<void()> action);
 
+    GameSession* m_session;
     vestorine::GameState& m_game;
     vestorine::CardBackChoice& m_back;
     TFormApropos* m_apropos = nullptr;
     TFormDos* m_dos = nullptr;
     TFormLoto* m_loto = nullptr;
     TFormStats* m_stats = nullptr;
-    StatisticsKeeper* m_statistics = nullptr;
 
     int CardWidth = 0;
     int CardHeight = 0;
@@ -195,21 +179,9 @@ private:
     int DragStartX = 0;
     int DragStartY = 0;
     int m_dealDelay = 50;
-    bool m_ending = false;
     bool m_dealing = false;
     std::vector<std::function<void()>> m_afterDeal;
-    std::unique_ptr<GameFile> m_gameFile; // made at the first game to keep
-    bool m_gameWriteFailing = false;
-    bool ConfigLoaded = false;
-    // The settings as they stood after a file that could not be read: the exit writes the file
-    // only if the player has changed them since.
-    std::optional<std::string> m_settingsAtUnreadable;
-    QString m_settingsFolder;
-    viewfile::View m_view;
-    // A damaged view.ini that could not be set aside is never written over.
-    bool m_viewStuck = false;
     TFormDeal* m_dealDialog = nullptr;
-    std::function<int()> m_restart;
 
     CardImage* ImageTalon = nullptr;
     CardImage* ImageJeu = nullptr;

@@ -2,9 +2,8 @@
 
 #include "CardBack.h"
 #include "CardDraw.h"
-#include "GameEvents.h"
+#include "GameSession.h"
 #include "GameState.h"
-#include "StatisticsKeeper.h"
 #include "UnitLoto.h"
 #include "access/StatusAnnouncer.h"
 #include "access/TableCells.h"
@@ -45,20 +44,13 @@ void TForm1::outsideDeal(std::function<void()> action) {
 }
 
 void TForm1::dealCards(int number) {
-    replaceLeftGame();
-    record(vestorine::interruptionEvent(m_game.phase()));
     if (m_loto)
         m_loto->hide();
     paintAllPlaceholders();
     // A tick during the deal would blank or restore an old status over the new one.
     TimerBlinking->stop();
-    if (number > 0)
-        m_game.StartDeal(number);
-    else
-        m_game.StartDeal();
+    m_session->beginDeal(number);
     showDealNumber();
-    // The game replaced is over on disk too, even if the program ends during the deal.
-    saveGame();
     ImageTalon->hide();
     LabelCartes->show();
     ImageTalon->move(m_geometry.talonHome().topLeft());
@@ -74,10 +66,8 @@ void TForm1::dealCards(int number) {
             repaint();
         }
     }
-    m_game.EndDeal();
+    m_session->endDeal();
     showStatus();
-    saveGame();
-    refreshResume();
 }
 
 void TForm1::Delay(int ms) {

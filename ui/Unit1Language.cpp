@@ -1,15 +1,14 @@
 #include "Unit1.h"
 
+#include "GameSession.h"
 #include "GameState.h"
 #include "Settings.h"
-#include "SettingsFile.h"
 #include "UnitDeal.h"
 #include "UnitDos.h"
 #include "UnitKeys.h"
 #include "UnitLoto.h"
 #include "UnitStats.h"
 #include "access/TableCells.h"
-#include "common/ErrorBox.h"
 #include "common/ShellOpen.h"
 #include "common/WindowTexts.h"
 #include "table/CardImage.h"
@@ -63,7 +62,7 @@ void TForm1::switchLanguage(int language) {
     if (m_dealDialog)
         m_dealDialog->applyLanguage(language);
 
-    m_game.setLanguage(language);
+    m_session->setLanguage(language);
     showStatus();
     m_cells->languageChanged();
     showDealNumber();
@@ -82,43 +81,9 @@ void TForm1::watchActivation() {
     });
 }
 
-// Reads the settings at each activation until a file has been found.
+// Reads the settings at each activation until a file has been found; the language it asks for
+// is switched to as its menu item does.
 void TForm1::FormActivate() {
-    if (ConfigLoaded)
-        return;
-    // Set before reading: the error box of an unreadable file activates this window again.
-    ConfigLoaded = true;
-    const settingsfile::LoadResult read = settingsfile::load(m_settingsFolder);
-    if (read.status == settingsfile::LoadStatus::Missing)
-        ConfigLoaded = false;
-    if (read.status == settingsfile::LoadStatus::Unreadable) {
-        m_settingsAtUnreadable = vestorine::formatSettings(m_game.Language(), m_back);
-        const int language = m_game.Language();
-        errorbox::show(this, texts::text(texts::errors().readTitle),
-                       texts::text(texts::files(language).settingsNotRead)
-                           .arg(read.path, texts::cause(language, read.error)));
-    }
-    if (read.status != settingsfile::LoadStatus::Loaded)
-        return;
-    if (read.values.language)
-        switchLanguage(*read.values.language);
-    if (read.values.deck)
-        vestorine::applyDeckCode(m_back, *read.values.deck);
-    // What the file holds, as this copy would write it: another copy may replace the file
-    // meanwhile, and this one writes it back only after a change of its own.
-    m_settingsAtUnreadable = vestorine::formatSettings(m_game.Language(), m_back);
-}
-
-// Writes the language and the card back for the next run, when there was no file or this run
-// changed them. A file read, or one that could not be read, may hold another copy's or the
-// player's own choice: it is replaced only by a choice made in this run.
-void TForm1::save_configuration() {
-    const std::string text = vestorine::formatSettings(m_game.Language(), m_back);
-    if (m_settingsAtUnreadable && *m_settingsAtUnreadable == text)
-        return;
-    const fileaccess::WriteResult written = settingsfile::save(m_settingsFolder, text);
-    if (!written.ok())
-        fileProblem(texts::text(texts::errors().settingsNotWritten),
-                    texts::text(texts::files(m_game.Language()).settingsNotWritten)
-                        .arg(written.path, texts::cause(m_game.Language(), written.error)));
+    if (const auto language = m_session->loadSettings())
+        switchLanguage(*language);
 }

@@ -1,8 +1,7 @@
 #include "Unit1.h"
 
-#include "GameEvents.h"
+#include "GameSession.h"
 #include "GameState.h"
-#include "StatisticsKeeper.h"
 #include "TableQuestions.h"
 #include "access/StatusAnnouncer.h"
 #include "access/TableCells.h"
@@ -31,17 +30,15 @@ void TForm1::ImageJeuMouseUp(Qt::MouseButton, int X, int Y) {
 void TForm1::cellClicked(int row, int col) {
     // The game answers only what applies: a pick before the first card is up, a reveal once
     // the chain is closed; anything else does nothing.
-    if (const auto card = m_game.Pick(row, col)) {
+    if (const auto card = m_session->pick(row, col)) {
         paintPlaceholder(row, col);
         ImageTalon->show();
         paintTalon(*card);
         showStatus();
         repaint();
-        record(vestorine::pickEvent(card));
-        saveGame();
         return;
     }
-    if (const auto revealed = m_game.Reveal(row, col))
+    if (const auto revealed = m_session->reveal(row, col))
         showRevealed(row, col, *revealed);
 }
 
@@ -79,8 +76,6 @@ void TForm1::actedOn(int row, int col) {
 void TForm1::showRevealed(int row, int col, const vestorine::RevealResult& revealed) {
     paintFace(row, col, revealed.card);
     repaint();
-    record(vestorine::revealEvent(revealed));
-    saveGame();
     switch (revealed.verdict) {
     case vestorine::RevealVerdict::Lost:
         TimerBlinking->stop();
@@ -96,11 +91,6 @@ void TForm1::showRevealed(int row, int col, const vestorine::RevealResult& revea
     case vestorine::RevealVerdict::Continue:
         break;
     }
-}
-
-void TForm1::record(std::optional<vestorine::StatisticsEvent> event) {
-    if (event)
-        m_statistics->record(*event);
 }
 
 void TForm1::ImageTalonMouseDown(Qt::MouseButton, int X, int Y) {
@@ -131,7 +121,7 @@ void TForm1::ImageTalonMouseUp(Qt::MouseButton, int, int) {
 }
 
 void TForm1::placeTalon(int row, int col) {
-    const auto result = m_game.Place(row, col);
+    const auto result = m_session->place(row, col);
     const QPoint home = m_geometry.talonHome().topLeft();
     switch (result.outcome) {
     case vestorine::PlaceOutcome::Rejected:
@@ -142,7 +132,6 @@ void TForm1::placeTalon(int row, int col) {
         paintTalon(result.newTalon);
         ImageTalon->move(home);
         repaint();
-        saveGame();
         return;
     case vestorine::PlaceOutcome::ChainClosed:
         paintFace(row, col, result.laidCard);
@@ -153,8 +142,6 @@ void TForm1::placeTalon(int row, int col) {
         setStatusFont(result.AllPlaced ? WonPointSize : 0);
         startBlinking();
         showStatus();
-        record(vestorine::placeEvent(result));
-        saveGame();
         return;
     }
 }

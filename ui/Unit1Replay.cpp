@@ -2,10 +2,10 @@
 
 #include "CardDraw.h"
 #include "DealShuffle.h"
+#include "GameSession.h"
 #include "GameState.h"
 #include "UnitDeal.h"
 #include "access/TableCells.h"
-#include "common/ErrorBox.h"
 #include "common/WindowTexts.h"
 #include "table/CardImage.h"
 
@@ -39,27 +39,15 @@ void TForm1::showDealNumber() {
     m_cells->describeDeal();
 }
 
-void TForm1::loadView() {
-    const viewfile::LoadResult read = viewfile::load(m_settingsFolder);
-    m_view = read.view;
-    m_viewStuck = read.status == viewfile::LoadStatus::Stuck;
-    if (read.status == viewfile::LoadStatus::SetAside)
-        fileProblem({},
-                    texts::text(texts::view(m_game.Language()).setAside).arg(read.setAsidePath));
-    cards::setFourColourSuits(m_view.fourColour);
-    MenuFourColour->setChecked(m_view.fourColour);
+void TForm1::applyView() {
+    cards::setFourColourSuits(m_session->fourColour());
+    MenuFourColour->setChecked(m_session->fourColour());
 }
 
 void TForm1::MenuFourColourClick() {
-    m_view.fourColour = MenuFourColour->isChecked();
-    cards::setFourColourSuits(m_view.fourColour);
+    cards::setFourColourSuits(MenuFourColour->isChecked());
     repaintFaces();
-    if (m_viewStuck)
-        return;
-    const fileaccess::WriteResult written = viewfile::save(m_settingsFolder, m_view);
-    if (!written.ok())
-        errorbox::show(this, texts::text(texts::errors().title),
-                       texts::text(texts::view(m_game.Language()).notWritten).arg(written.path));
+    m_session->setFourColour(MenuFourColour->isChecked());
 }
 
 // From what the window last painted, so a face is repainted only where one is shown.

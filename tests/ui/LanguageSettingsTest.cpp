@@ -171,7 +171,7 @@ namespace {
 // A program started afresh with a given settings folder, its main window activated.
 struct Program {
     explicit Program(const QString& folder) {
-        form.setSettingsFolder(folder);
+        form.session().setSettingsFolder(folder);
         form.show();
         form.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&form));

@@ -120,7 +120,7 @@ TEST_F(TableTest, QuitAndCloseEndTheEventLoop) {
     EXPECT_EQ(QApplication::exec(), 0);
 
     TForm1 other(game, back);
-    other.setSettingsFolder(settingsDir.path());
+    other.session().setSettingsFolder(settingsDir.path());
     other.show();
     QTimer::singleShot(0, &other, &QWidget::close);
     EXPECT_EQ(QApplication::exec(), 0);

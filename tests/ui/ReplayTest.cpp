@@ -26,8 +26,8 @@ protected:
     ReplayTest() {
         back.chooseCrosshatch(2);
         form.setDealDelay(0);
-        form.setSettingsFolder(settingsDir.path());
-        form.statistics().setFolder(settingsDir.path());
+        form.session().setSettingsFolder(settingsDir.path());
+        form.session().setDataFolder(settingsDir.path());
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
@@ -100,7 +100,7 @@ TEST_F(ReplayTest, ChooseADealOffersTheCurrentNumberAndRefusesBadEntries) {
 
 // A replayed deal counts as a game of its own: the one it interrupts is abandoned.
 TEST_F(ReplayTest, ReplayingKeepsTheStatisticsExact) {
-    StatisticsKeeper& keeper = form.statistics();
+    StatisticsKeeper& keeper = form.session().statistics();
     action("MenuDeal32")->trigger();
     const TableGeometry geometry{cardWidth(), cardHeight()};
     QTest::mouseClick(form.findChild<QWidget*>(QStringLiteral("ImageJeu")), Qt::LeftButton, {},
@@ -154,7 +154,7 @@ TEST(FourColourAtStart, TheChoiceIsReadBeforeTheFirstPaint) {
         auto* item = windows.form1.findChild<QAction*>(QStringLiteral("MenuFourColour"));
         EXPECT_TRUE(item->isChecked());
         EXPECT_TRUE(cards::fourColourSuits());
-        windows.form1.setSettingsFolder(folder);
+        windows.form1.session().setSettingsFolder(folder);
         item->trigger(); // the table size written by another choice stays as it was
         EXPECT_EQ(viewfile::load(folder).view, (viewfile::View{false, 150}));
     }

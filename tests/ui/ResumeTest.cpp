@@ -22,8 +22,8 @@ struct Copy {
     Copy(const QString& data, const QString& settings) {
         back.chooseCrosshatch(2);
         form.setDealDelay(0);
-        form.setSettingsFolder(settings);
-        form.statistics().setFolder(data);
+        form.session().setSettingsFolder(settings);
+        form.session().setDataFolder(data);
         form.show();
         lookAgain();
     }

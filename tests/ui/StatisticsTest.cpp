@@ -25,7 +25,7 @@ namespace {
 class StatsTest : public TableTest {
 protected:
     StatsTest() {
-        form.statistics().setFolder(folder());
+        form.session().setDataFolder(folder());
         stats.setConfirm([this](const QString& question) {
             questions.push_back(question);
             return confirm;
@@ -97,7 +97,7 @@ TEST_F(StatsTest, EveryEndIsCountedAndWrittenAtOnce) {
         step.play();
         // On disk already: a crash now loses nothing.
         EXPECT_EQ(onDisk(), step.expected) << step.what;
-        EXPECT_EQ(form.statistics().counts(), step.expected) << step.what;
+        EXPECT_EQ(form.session().statistics().counts(), step.expected) << step.what;
     }
     EXPECT_TRUE(boxes.empty());
 }
@@ -108,8 +108,8 @@ TEST_F(StatsTest, QuitAndCloseKeepTheGameUnfinished) {
         for (const char* path : {"Quit", "close"}) {
             QDir(folder()).removeRecursively();
             auto other = std::make_unique<TForm1>(game, back);
-            other->setSettingsFolder(settingsDir.path());
-            other->statistics().setFolder(folder());
+            other->session().setSettingsFolder(settingsDir.path());
+            other->session().setDataFolder(folder());
             other->setDealDelay(0);
             other->show();
             QTest::mouseClick(other->findChild<QToolButton*>("SpeedButtonDeal"), Qt::LeftButton);
@@ -152,7 +152,7 @@ TEST_F(StatsTest, DamagedFileIsNeverWrittenOverWithoutTheLock) {
     QDir().mkpath(folder() + "/statistics.lock"); // no lock, no write
     writeFile("garbage");
     winByChain();
-    EXPECT_EQ(form.statistics().counts(), (Statistics{1, 1, 0, 0, 0, 1, 1}));
+    EXPECT_EQ(form.session().statistics().counts(), (Statistics{1, 1, 0, 0, 0, 1, 1}));
     EXPECT_EQ(readFile(file()), "garbage");
     EXPECT_EQ(boxes.size(), 1u);
 }
@@ -169,7 +169,7 @@ TEST_F(StatsTest, WriteFailureShowsOneBoxNamingTheFileAndTheGameGoesOn) {
     EXPECT_TRUE(boxes[0].contains(folder())) << boxes[0].toStdString();
     EXPECT_TRUE(boxes[1].contains(file())) << boxes[1].toStdString();
     EXPECT_TRUE(boxes[1].contains("Les compteurs n'ont pas pu être écrits"));
-    EXPECT_EQ(form.statistics().counts(), (Statistics{3, 1, 0, 1, 0, 0, 1}));
+    EXPECT_EQ(form.session().statistics().counts(), (Statistics{3, 1, 0, 1, 0, 0, 1}));
     EXPECT_EQ(status(), message(vestorine::MsgInviteCarry));
 
     // Once the writes succeed again, the counts kept meanwhile reach the file; a later failure

@@ -3,6 +3,7 @@
 #include "CardBack.h"
 #include "CardDraw.h"
 #include "CardPixels.h"
+#include "GameSession.h"
 #include "GameState.h"
 #include "ProgramWindows.h"
 #include "ScriptedRandom.h"
@@ -43,7 +44,7 @@ protected:
     TableTest() {
         back.chooseCrosshatch(2); // a fixed back: a deal draws nothing but the shuffle
         form.setDealDelay(0);
-        form.setSettingsFolder(settingsDir.path());
+        form.session().setSettingsFolder(settingsDir.path());
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
     }

@@ -17,7 +17,7 @@ namespace {
 class TableSize : public TableTest {
 protected:
     TableSize() {
-        form.setRestarter([this] {
+        form.session().setRestarter([this](const QString&) {
             // What the new program will find on disk at the moment it starts.
             atRestart = viewfile::load(settingsDir.path());
             settingsAtRestart = QFile::exists(settingsfile::filePath(settingsDir.path()));
@@ -124,18 +124,11 @@ TEST(TableScale, DamagedOrMissingFileMeansTheDescribedSizeAndStaysInPlace) {
     EXPECT_TRUE(file.exists()) << "set aside by the window, which tells the player";
 }
 
-TEST(TableScale, ARestartedProgramResumesOnceShown) {
-    QWidget window;
-    auto* resume = new QAction(&window);
-    resume->setObjectName("MenuResume");
-    int resumed = 0;
-    QObject::connect(resume, &QAction::triggered, [&] { ++resumed; });
-    tablescale::resumeAfterRestart(&window);
-    qputenv(tablescale::ResumeVariable, "1");
-    tablescale::resumeAfterRestart(&window);
+TEST(TableScale, ARestartedProgramIsToldItsOwnGameOnce) {
+    EXPECT_EQ(tablescale::takeResumePath(), QString());
+    qputenv(tablescale::ResumeVariable, "/data/game-1.ini");
+    EXPECT_EQ(tablescale::takeResumePath(), "/data/game-1.ini");
     EXPECT_FALSE(qEnvironmentVariableIsSet(tablescale::ResumeVariable)) << "not passed on";
-    QCoreApplication::processEvents();
-    EXPECT_EQ(resumed, 1);
 }
 
 } // namespace

@@ -1,11 +1,8 @@
 #include "common/TableScale.h"
 
-#include "FileAccess.h"
 #include "ViewFile.h"
 
-#include <QAction>
-#include <QTimer>
-#include <QWidget>
+#include <QFile>
 
 #include <cerrno>
 #include <cstdlib>
@@ -16,12 +13,7 @@
 namespace tablescale {
 
 int chosenSize(const QString& folder) {
-    const fileaccess::ReadResult read =
-        fileaccess::readStart(viewfile::filePath(folder), viewfile::MaxBytes);
-    if (read.status != fileaccess::ReadStatus::Read)
-        return viewfile::TableSizes[0];
-    const auto view = viewfile::parse(read.text);
-    return view ? view->tableSize : viewfile::TableSizes[0];
+    return viewfile::keptTableSize(folder);
 }
 
 QByteArray factorText(int percent) {
@@ -56,7 +48,7 @@ std::vector<std::string> commandLine(std::string_view procCmdline) {
     return arguments;
 }
 
-int restartInPlace() {
+int restartInPlace(const QString& gamePath) {
     std::ifstream file("/proc/self/cmdline", std::ios::binary);
     const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     std::vector<std::string> arguments = commandLine(text);
@@ -66,7 +58,9 @@ int restartInPlace() {
     for (std::string& argument : arguments)
         argv.push_back(argument.data());
     argv.push_back(nullptr);
-    qputenv(ResumeVariable, "1");
+    // Named, so that the new program takes this copy's game back and never another copy's.
+    if (!gamePath.isEmpty())
+        qputenv(ResumeVariable, QFile::encodeName(gamePath));
     // Every file this program holds is opened close-on-exec: the game file's lock goes with it.
     ::execv("/proc/self/exe", argv.data());
     const int error = errno;
@@ -74,14 +68,11 @@ int restartInPlace() {
     return error;
 }
 
-void resumeAfterRestart(QWidget* window) {
-    if (!qEnvironmentVariableIsSet(ResumeVariable))
-        return;
+QString takeResumePath() {
+    const QString path = QFile::decodeName(qgetenv(ResumeVariable));
+    // Programs this one opens are no restart.
     qunsetenv(ResumeVariable);
-    QTimer::singleShot(0, window, [window] {
-        if (auto* resume = window->findChild<QAction*>(QStringLiteral("MenuResume")))
-            resume->trigger();
-    });
+    return path;
 }
 
 } // namespace tablescale

@@ -7,15 +7,13 @@
 #include <string_view>
 #include <vector>
 
-class QWidget;
-
 // The table size: the whole program drawn larger through Qt's scale factor, chosen before the
 // application exists, so every window keeps its layout in its own pixels and the hit tests stay
 // as they are. A new size takes effect by starting the program again in place.
 namespace tablescale {
 
 inline constexpr char ScaleVariable[] = "QT_SCALE_FACTOR";
-// Tells the program started again in place to bring back the game that was on the table.
+// Names, to the program started again in place, the game file it brings back to the table.
 inline constexpr char ResumeVariable[] = "VESTORINE_RESUME";
 
 // The size kept in view.ini, 100 when there is none. A damaged file is left where it is: the
@@ -35,11 +33,12 @@ void forgetOwnFactor(bool own);
 // The program's own command line as the system holds it (NUL-separated arguments).
 std::vector<std::string> commandLine(std::string_view procCmdline);
 
-// Starts this program again, same command line, asking it to resume the game. Returns only on
-// failure, with the errno.
-int restartInPlace();
+// Starts this program again, same command line, asking it to resume the game at gamePath (none
+// when empty). Returns only on failure, with the errno.
+int restartInPlace(const QString& gamePath);
 
-// In a program started again in place: triggers "MenuResume" of window once it is shown.
-void resumeAfterRestart(QWidget* window);
+// In a program started again in place: the game file it was asked to resume, once; empty in any
+// other start.
+QString takeResumePath();
 
 } // namespace tablescale

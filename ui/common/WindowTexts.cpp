@@ -266,40 +266,54 @@ constexpr texts::ViewTexts FrenchView{
 };
 
 constexpr texts::FileTexts EnglishFiles{
+    "Error",
     "Resume the unfinished game",
     "Cannot read the file \"%1\": %2. The defaults are used, the file is left as it is.",
     "The settings could not be written to \"%1\": %2. They will not be kept for the next run.",
-    "The counts could not be written: %1. They are kept until the next write succeeds.",
+    "The counts could not be written: %1. They are kept until the next write succeeds; if none "
+    "does before the game closes, you are told how many games went uncounted.",
     "The statistics file was damaged; it is kept as \"%1\". Counting starts again.",
     "The game in progress could not be written to \"%1\": %2. It cannot be resumed after a "
     "close or a crash until a later write succeeds.",
-    "A saved game was damaged and cannot be resumed; it is kept as:\n%1",
+    "A saved game was damaged and cannot be resumed; if it had begun, it counts as abandoned. "
+    "It is kept as:\n%1",
+    "A folder stood where a saved game belongs. Nothing in it was touched; it was moved to:\n%1",
+    "Games that could not be counted in the statistics: %1. The file \"%2\" could not be "
+    "written until the end.",
     "the disk is full",
     "permission denied",
     "the disk is read-only",
     "it is a folder",
+    "a folder on its path is a file",
     "the folder does not exist",
     "the disk reported an input/output error",
     "an unexpected system error (code %1)",
 };
 constexpr texts::FileTexts FrenchFiles{
+    "Erreur",
     "Reprendre la partie en cours",
     "Impossible de lire le fichier « %1 » : %2. Les réglages par défaut sont utilisés, le "
     "fichier est laissé tel quel.",
     "Les réglages n'ont pas pu être écrits dans « %1 » : %2. Ils ne seront pas gardés pour la "
     "prochaine fois.",
     "Les compteurs n'ont pas pu être écrits : %1. Ils sont gardés jusqu'à la prochaine écriture "
-    "réussie.",
+    "réussie ; si aucune ne réussit avant la fermeture du jeu, vous saurez combien de parties "
+    "n'ont pas été comptées.",
     "Le fichier des statistiques était endommagé ; il est gardé sous « %1 ». Le décompte repart "
     "de zéro.",
     "La partie en cours n'a pas pu être écrite dans « %1 » : %2. Elle ne pourra pas être reprise "
     "après une fermeture ou un plantage tant qu'une écriture suivante n'aura pas réussi.",
-    "Une partie enregistrée était endommagée et ne peut pas être reprise ; elle est gardée "
-    "sous :\n%1",
+    "Une partie enregistrée était endommagée et ne peut pas être reprise ; si elle était "
+    "commencée, elle compte comme abandonnée. Elle est gardée sous :\n%1",
+    "Un dossier se trouvait à la place d'une partie enregistrée. Rien n'y a été touché ; il a été "
+    "déplacé sous :\n%1",
+    "Parties qui n'ont pas pu être comptées dans les statistiques : %1. Le fichier « %2 » n'a "
+    "pas pu être écrit jusqu'à la fin.",
     "le disque est plein",
     "l'accès est refusé",
     "le disque est en lecture seule",
     "c'est un dossier",
+    "un dossier de son chemin est un fichier",
     "le dossier n'existe pas",
     "le disque signale une erreur d'entrée-sortie",
     "une erreur inattendue du système (code %1)",
@@ -364,6 +378,10 @@ const FileTexts& files(int language) {
     return pick(language, EnglishFiles, FrenchFiles);
 }
 
+QLocale locale(int language) {
+    return QLocale(language == vestorine::English ? QLocale::English : QLocale::French);
+}
+
 QString cause(int language, int error) {
     const FileTexts& words = files(language);
     switch (error) {
@@ -377,6 +395,8 @@ QString cause(int language, int error) {
         return text(words.readOnly);
     case EISDIR:
         return text(words.isFolder);
+    case ENOTDIR:
+        return text(words.notAFolder);
     case ENOENT:
         return text(words.missing);
     case EIO:

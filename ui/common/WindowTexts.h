@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include <QLocale>
 #include <QString>
 
 #include "CardBack.h"
@@ -184,6 +185,7 @@ const ViewTexts& view(int language);
 // The unfinished game's menu item and the words that explain a failure with the player's files:
 // the file, the cause, what the program does about it.
 struct FileTexts {
+    const char* title; // every box of our own but the settings-write one, which keeps its own
     const char* resume;
     const char* settingsNotRead;      // %1 the path, %2 the cause
     const char* settingsNotWritten;   // %1 the path, %2 the cause
@@ -191,15 +193,20 @@ struct FileTexts {
     const char* statisticsSetAside;   // %1 where the damaged file is kept
     const char* gameNotWritten;       // %1 the path, %2 the cause
     const char* gamesSetAside;        // %1 where the damaged files are kept
+    const char* foldersSetAside;      // %1 where the folders are now
+    const char* gamesUncounted;       // %1 how many games, %2 the file
     const char* noSpace;
     const char* denied;
     const char* readOnly;
     const char* isFolder;
+    const char* notAFolder;
     const char* missing;
     const char* inputOutput;
     const char* otherCause; // %1 the system's error number
 };
 const FileTexts& files(int language);
+// Numbers as the language writes them.
+QLocale locale(int language);
 // The cause of a failed file operation, from its errno, in words of the language.
 QString cause(int language, int error);
 
