@@ -1,0 +1,311 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "CardBack.h"
+#include "GameEvents.h"
+#include "GameFile.h"
+#include "GameSession.h"
+#include "ScriptedRandom.h"
+#include "SettingsFile.h"
+#include "StatisticsFile.h"
+#include "StatisticsKeeper.h"
+#include "StatisticsPrint.h"
+#include "ViewFile.h"
+
+using vestorine::Statistics;
+using Kind = FileProblem::Kind;
+using Layout = std::array<int, vestorine::CellCount>;
+
+namespace {
+
+// One running copy of the program, without its window. Destroyed without quit(), it is a copy
+// killed: its game stays on disk and its locks are released.
+struct Copy {
+    Copy(const QString& data, const QString& settings) {
+        back.chooseCrosshatch(2);
+        session.setSettingsFolder(settings);
+        session.setDataFolder(data);
+        QObject::connect(&session, &GameSession::problem,
+                         [this](const FileProblem& problem) { problems.push_back(problem); });
+        QObject::connect(&session, &GameSession::resumable,
+                         [this](bool available) { resumable = available; });
+        session.start();
+    }
+    void deal(const Layout& layout) {
+        random.scriptDeal(layout);
+        session.beginDeal();
+        session.endDeal();
+    }
+    bool told(Kind kind) const {
+        return std::any_of(problems.begin(), problems.end(),
+                           [kind](const FileProblem& p) { return p.kind == kind; });
+    }
+
+    vestorine::CardBackChoice back;
+    ScriptedRandom random;
+    vestorine::GameState game{back, random};
+    GameSession session{game, back};
+    std::vector<FileProblem> problems;
+    bool resumable = false;
+};
+
+class SessionTest : public ::testing::Test {
+protected:
+    QString data() const { return dataDir.filePath(QStringLiteral("vestorine")); }
+    std::unique_ptr<Copy> open() { return std::make_unique<Copy>(data(), settingsDir.path()); }
+    Statistics onDisk() const { return statisticsfile::load(data()).counts; }
+    QStringList gameFiles() const {
+        return QDir(data()).entryList({QStringLiteral("game-*.ini")}, QDir::Files);
+    }
+
+    // Every game counted is won, lost, abandoned, or still unfinished on disk.
+    ::testing::AssertionResult countsAddUp() const {
+        const Statistics counts = onDisk();
+        int unfinished = 0;
+        for (const QString& name : gameFiles()) {
+            QFile file(QDir(data()).filePath(name));
+            if (!file.open(QIODevice::ReadOnly))
+                return ::testing::AssertionFailure() << "unreadable " << name.toStdString();
+            const std::string text = file.readAll().toStdString();
+            const auto record = vestorine::parseGameRecord(text);
+            if (record ? vestorine::replacedGameEvent(*record).has_value()
+                       : vestorine::mayHaveStarted(text))
+                ++unfinished;
+        }
+        if (counts.played == counts.won() + counts.lost + counts.abandoned + unfinished)
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure()
+               << vestorine::formatStatistics(counts) << "with " << unfinished << " unfinished";
+    }
+
+    QTemporaryDir dataDir;
+    QTemporaryDir settingsDir;
+};
+
+// Three copies play, die, resume and replace each other's games; a damaged game is set aside.
+// After every step the counts add up, and at the end they are exact.
+TEST_F(SessionTest, CountsAddUpAfterEveryStep) {
+    std::unique_ptr<Copy> a, b, c;
+    const auto closeChainWithCardsLeft = [](Copy& copy) {
+        copy.deal(layouts::allHome());
+        copy.session.pick(2, 3);
+        copy.session.place(2, 3);
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> steps = {
+        {"A starts a game",
+         [&] {
+             a = open(), closeChainWithCardsLeft(*a);
+         }},
+        {"B starts a game",
+         [&] {
+             b = open(), b->deal(layouts::fullChain()), b->session.pick(1, 1);
+         }},
+        {"A is killed",
+         [&] {
+             a.reset();
+         }},
+        {"C resumes A's game",
+         [&] {
+             c = open();
+             EXPECT_TRUE(c->session.resume());
+         }},
+        {"C finishes it",
+         [&] {
+             for (int col = 1; col <= vestorine::ColumnCount; ++col)
+                 for (int row = 1; row <= vestorine::RowCount; ++row)
+                     c->session.reveal(row, col);
+         }},
+        {"B quits",
+         [&] {
+             b->session.quit(), b.reset();
+         }},
+        {"A again: replaces B's game",
+         [&] {
+             a = open(), a->deal(layouts::allHome());
+         }},
+        {"A starts, is killed",
+         [&] {
+             a->session.pick(1, 1), a.reset();
+         }},
+        {"A's game is damaged",
+         [&] {
+             QFile file(QDir(data()).filePath(gameFiles().value(0)));
+             ASSERT_TRUE(file.open(QIODevice::Append));
+             file.write("ROW1=garbage\n");
+         }},
+        {"B finds it: set aside",
+         [&] {
+             b = open();
+             EXPECT_TRUE(b->told(Kind::GamesSetAside));
+         }},
+        {"B plays and loses",
+         [&] {
+             b->deal(layouts::losing());
+             b->session.pick(1, 1);
+             b->session.place(1, 1);
+             b->session.reveal(2, 1);
+             b->session.reveal(2, 2);
+         }},
+    };
+    for (const auto& [what, step] : steps) {
+        step();
+        EXPECT_TRUE(countsAddUp()) << what;
+    }
+    // A's first game won by C; B's abandoned by the deal over it; the damaged one abandoned; B's
+    // last one lost.
+    EXPECT_EQ(onDisk(), (Statistics{4, 0, 1, 1, 2, 0, 1}));
+    EXPECT_TRUE(gameFiles().isEmpty());
+    b->session.lookForLeftGame();
+    EXPECT_EQ(onDisk().abandoned, 2) << "set aside and counted once";
+}
+
+// A restart at a new size names this copy's game, however recent another copy's left game is.
+TEST_F(SessionTest, ARestartResumesItsOwnGame) {
+    auto a = open();
+    a->deal(layouts::fullChain());
+    a->session.pick(1, 1);
+    a->session.place(1, 2);
+    auto b = open();
+    b->deal(layouts::allHome());
+    b->session.pick(3, 3);
+    const vestorine::GameRecord mine = a->game.snapshot();
+    const vestorine::GameRecord theirs = b->game.snapshot();
+    b.reset(); // killed: the newest game left on disk is B's
+
+    QString named;
+    a->session.setRestarter([&named](const QString& path) {
+        named = path;
+        return 0;
+    });
+    EXPECT_TRUE(a->session.chooseTableSize(150));
+    EXPECT_EQ(viewfile::keptTableSize(settingsDir.path()), 150);
+    a.reset(); // the program is replaced by the new one
+    const auto restarted = open();
+    EXPECT_TRUE(restarted->session.resumeAfterRestart(named));
+    EXPECT_EQ(restarted->game.snapshot(), mine);
+    const gamefile::Unfinished left = gamefile::findUnfinished(data());
+    ASSERT_TRUE(left.found);
+    EXPECT_EQ(left.record, theirs) << "the other copy's game is left where it was";
+    EXPECT_FALSE(restarted->session.resumeAfterRestart(QStringLiteral("/tmp/game-1.ini")))
+        << "a game outside the data folder is no game of ours";
+    EXPECT_TRUE(countsAddUp());
+}
+
+// Counts that could not be written wait for the next write that succeeds, Quit included; those
+// still owed at the end are said, with how many games they are.
+TEST_F(SessionTest, CountsThatCannotBeWrittenWaitAndAreToldAtQuit) {
+    const struct {
+        const char* what;
+        bool freedBeforeQuit;
+        Statistics end;
+    } cases[] = {
+        {"space freed before Quit", true, {3, 2, 0, 0, 0, 2, 2}},
+        {"still full at Quit", false, {0, 0, 0, 0, 0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        QDir(data()).removeRecursively();
+        const auto copy = open();
+        // The temporary file cannot be made: every write of the counts fails.
+        ASSERT_TRUE(QDir().mkpath(QDir(data()).filePath(statisticsfile::TempName)));
+        for (int game = 0; game < 2; ++game) {
+            copy->deal(layouts::fullChain());
+            copy->session.pick(1, 1);
+            for (int i = 1; i <= vestorine::CellCount; ++i) {
+                const auto [row, col] = layouts::cell(i % vestorine::CellCount);
+                copy->session.place(row, col);
+            }
+        }
+        copy->deal(layouts::allHome());
+        copy->session.pick(2, 2);
+        EXPECT_EQ(copy->session.statistics().pendingGames(), 3) << c.what;
+        if (c.freedBeforeQuit)
+            QDir(QDir(data()).filePath(statisticsfile::TempName)).removeRecursively();
+        copy->session.quit();
+        EXPECT_EQ(onDisk(), c.end) << c.what;
+        const auto uncounted =
+            std::find_if(copy->problems.begin(), copy->problems.end(),
+                         [](const FileProblem& p) { return p.kind == Kind::GamesUncounted; });
+        EXPECT_EQ(uncounted == copy->problems.end(), c.freedBeforeQuit) << c.what;
+        if (uncounted != copy->problems.end()) {
+            EXPECT_EQ(uncounted->count, 3) << c.what;
+        }
+        EXPECT_EQ(copy->problems.front().kind, Kind::StatisticsNotWritten) << c.what;
+    }
+}
+
+// Each kind of damage is set aside or said once, in words the window can give; the locks of
+// copies gone do not pile up.
+TEST_F(SessionTest, DamageIsSaidOnceAndDeadLocksGo) {
+    QDir folder(data());
+    ASSERT_TRUE(folder.mkpath(QStringLiteral("game-1-2-3.ini")));
+    for (int killed = 0; killed < 40; ++killed) {
+        QFile lock(folder.filePath(QStringLiteral("game-9-%1-0.lock").arg(killed)));
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    }
+    const auto live = open();
+    live->deal(layouts::allHome());
+    EXPECT_TRUE(live->told(Kind::FoldersSetAside));
+    live->problems.clear();
+    const auto other = open();
+    other->session.lookForLeftGame();
+    EXPECT_TRUE(other->problems.empty()) << "said once";
+    EXPECT_EQ(folder.entryList({QStringLiteral("game-*.lock")}, QDir::Files).size(), 1)
+        << "only the live copy's lock";
+
+    // A folder on the data folder's path is a file: said as such, not as a code.
+    QFile blocker(dataDir.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    Copy underFile(dataDir.filePath(QStringLiteral("file/vestorine")), settingsDir.path());
+    underFile.deal(layouts::allHome());
+    underFile.session.pick(1, 1);
+    ASSERT_FALSE(underFile.problems.empty());
+    EXPECT_EQ(underFile.problems.front().error, ENOTDIR);
+}
+
+// The language the settings keep speaks from the first box on, before the window applies it.
+TEST_F(SessionTest, TheKeptLanguageSpeaksFromTheStart) {
+    ASSERT_TRUE(
+        settingsfile::save(settingsDir.path(), "[VESTORINE V1.1]\r\nLANGUAGE=1\r\nDECK=3\r\n")
+            .ok());
+    QFile damaged(viewfile::filePath(settingsDir.path()));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("version=9\n");
+    damaged.close();
+    const auto copy = open();
+    EXPECT_TRUE(copy->told(Kind::ViewSetAside));
+    EXPECT_EQ(copy->session.language(), vestorine::English);
+    EXPECT_EQ(copy->session.loadSettings(), vestorine::English);
+}
+
+// After a signal the game stays as it was on disk and nothing more is written, whatever the
+// program still does on its way out.
+TEST_F(SessionTest, NothingIsWrittenAfterASignal) {
+    const auto copy = open();
+    copy->deal(layouts::allHome());
+    copy->session.pick(2, 2);
+    const Statistics counted = onDisk();
+    QFile game(QDir(data()).filePath(gameFiles().value(0)));
+    ASSERT_TRUE(game.open(QIODevice::ReadOnly));
+    const QByteArray left = game.readAll();
+    game.close();
+    copy->session.setLanguage(vestorine::English); // a choice a Quit would write
+    copy->session.endBySignal();
+    copy->session.place(2, 2); // would close the chain
+    copy->session.quit();
+    EXPECT_EQ(onDisk(), counted);
+    EXPECT_FALSE(QFile::exists(settingsfile::filePath(settingsDir.path())));
+    ASSERT_TRUE(game.open(QIODevice::ReadOnly));
+    EXPECT_EQ(game.readAll(), left);
+}
+
+} // namespace
