@@ -308,4 +308,76 @@ TEST_F(SessionTest, NothingIsWrittenAfterASignal) {
     EXPECT_EQ(game.readAll(), left);
 }
 
+// A left game is abandoned once, by the deal that replaces it; a running copy's game is never
+// offered to another.
+TEST_F(SessionTest, NewDealOverALeftGameCountsItAbandonedOnce) {
+    {
+        const auto first = open();
+        first->deal(layouts::allHome());
+        first->session.pick(2, 3);
+        const auto other = open();
+        EXPECT_FALSE(other->resumable) << "held by a running copy";
+    }
+    EXPECT_EQ(onDisk(), (Statistics{1, 0, 0, 0, 0, 0, 0})) << "closing abandons nothing";
+    {
+        const auto second = open();
+        EXPECT_TRUE(second->resumable);
+        second->deal(layouts::allHome());
+        EXPECT_EQ(onDisk(), (Statistics{1, 0, 0, 0, 1, 0, 0}));
+        EXPECT_FALSE(second->resumable);
+        second->deal(layouts::allHome());
+        EXPECT_EQ(onDisk(), (Statistics{1, 0, 0, 0, 1, 0, 0})) << "no card was up";
+    }
+    const auto third = open();
+    EXPECT_TRUE(third->resumable) << "a dealt game, never started";
+    third->deal(layouts::allHome());
+    EXPECT_EQ(onDisk(), (Statistics{1, 0, 0, 0, 1, 0, 0})) << "replaced without a count";
+    third->session.lookForLeftGame();
+    EXPECT_FALSE(third->resumable);
+    EXPECT_TRUE(third->problems.empty());
+}
+
+// A new size is kept in view.ini with the other choices, and the settings are written as a Quit
+// writes them, before the restart; a size that cannot be kept restarts nothing.
+TEST_F(SessionTest, ANewSizeIsKeptBeforeTheRestart) {
+    const struct {
+        const char* what;
+        int chosen;
+        bool blocked; // the temporary view file cannot be made
+        int restartError;
+        int restarts;
+        int keptSize;
+        std::vector<Kind> told;
+    } cases[] = {
+        {"a new size", 200, false, 0, 1, 200, {}},
+        {"the size in use", 100, false, 0, 0, 100, {}},
+        {"a failed restart", 150, false, ENOENT, 1, 150, {Kind::NotRestarted}},
+        {"an unwritable file", 150, true, 0, 0, 100, {Kind::SizeNotWritten}},
+    };
+    for (const auto& c : cases) {
+        QDir(settingsDir.path()).removeRecursively();
+        QDir().mkpath(settingsDir.path());
+        ASSERT_TRUE(viewfile::save(settingsDir.path(), {true, 100}).ok());
+        if (c.blocked)
+            QDir(settingsDir.path()).mkdir(viewfile::TempName);
+        const auto copy = open();
+        int restarts = 0;
+        bool settingsWritten = false;
+        copy->session.setRestarter([&](const QString&) {
+            settingsWritten = QFile::exists(settingsfile::filePath(settingsDir.path()));
+            ++restarts;
+            return c.restartError;
+        });
+        copy->session.chooseTableSize(c.chosen);
+        EXPECT_EQ(restarts, c.restarts) << c.what;
+        EXPECT_EQ(settingsWritten, c.restarts > 0) << c.what;
+        EXPECT_EQ(copy->session.tableSize(), c.keptSize) << c.what;
+        EXPECT_TRUE(copy->session.fourColour()) << c.what;
+        std::vector<Kind> told;
+        for (const FileProblem& problem : copy->problems)
+            told.push_back(problem.kind);
+        EXPECT_EQ(told, c.told) << c.what;
+    }
+}
+
 } // namespace

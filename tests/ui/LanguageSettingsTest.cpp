@@ -12,6 +12,7 @@
 
 #include "SettingsFile.h"
 #include "common/ErrorBox.h"
+#include "common/ProblemBox.h"
 #include "common/ShellOpen.h"
 
 #include <functional>
@@ -363,4 +364,37 @@ TEST_F(SettingsTest, UnwritableFolderShowsNoBoxWhenNothingChanged) {
         EXPECT_EQ(written(), file);
         EXPECT_EQ(boxes.size(), change ? 1u : 0u);
     }
+}
+
+// The first box of a start already speaks the language the settings keep, titled in it; the
+// settings-write box keeps its own title and first line.
+TEST(FileBoxes, SpeakThePlayersLanguageFromTheStart) {
+    const QString folder = settingsfile::folder();
+    QDir().mkpath(folder);
+    ASSERT_TRUE(settingsfile::save(folder, formatSettings(English, CardBackChoice{})).ok());
+    QFile view(folder + "/view.ini");
+    ASSERT_TRUE(view.open(QIODevice::WriteOnly));
+    view.write("damaged\n");
+    view.close();
+    std::vector<std::pair<QString, QString>> boxes;
+    errorbox::setBox([&boxes](QWidget*, const QString& title, const QString& text) {
+        boxes.emplace_back(title, text);
+    });
+    {
+        ScriptedRandom random;
+        CardBackChoice back;
+        GameState game{back, random};
+        ProgramWindows windows{game, back, random};
+    }
+    errorbox::setBox({});
+    QDir(folder).removeRecursively();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].first, "Error");
+    EXPECT_TRUE(boxes[0].second.startsWith("The view choices were damaged"));
+
+    const problembox::Words settings =
+        problembox::words({FileProblem::Kind::SettingsNotWritten, {"/x"}, ENOTDIR}, English);
+    EXPECT_EQ(settings.title, "Erreur");
+    EXPECT_TRUE(settings.text.startsWith("Err vestorine.ini\n"));
+    EXPECT_TRUE(settings.text.contains("a folder on its path is a file"));
 }

@@ -170,34 +170,4 @@ TEST_F(ResumeTest, EveryKindOfActionIsResumedExactly) {
     EXPECT_TRUE(boxes.empty());
 }
 
-// A game left on disk is abandoned once, by the deal that replaces it; a running copy's game is
-// never offered to another.
-TEST_F(ResumeTest, NewDealOverALeftGameCountsItAbandonedOnce) {
-    {
-        const auto first = open();
-        dealt(layouts::allHome())(*first);
-        click(2, 3)(*first);
-        const auto other = open();
-        other->lookAgain();
-        EXPECT_FALSE(other->action("MenuResume")->isEnabled()) << "held by a running copy";
-    }
-    EXPECT_EQ(onDisk(), (Statistics{1, 0, 0, 0, 0, 0, 0})) << "closing abandons nothing";
-    {
-        const auto second = open();
-        EXPECT_TRUE(second->action("MenuResume")->isEnabled());
-        dealt(layouts::allHome())(*second);
-        EXPECT_EQ(onDisk(), (Statistics{1, 0, 0, 0, 1, 0, 0}));
-        EXPECT_FALSE(second->action("MenuResume")->isEnabled());
-        dealt(layouts::allHome())(*second);
-        EXPECT_EQ(onDisk(), (Statistics{1, 0, 0, 0, 1, 0, 0})) << "no card was up";
-    }
-    const auto third = open();
-    EXPECT_TRUE(third->action("MenuResume")->isEnabled()) << "a dealt game, never started";
-    dealt(layouts::allHome())(*third);
-    EXPECT_EQ(onDisk(), (Statistics{1, 0, 0, 0, 1, 0, 0})) << "replaced without a count";
-    third->lookAgain();
-    EXPECT_FALSE(third->action("MenuResume")->isEnabled());
-    EXPECT_TRUE(boxes.empty());
-}
-
 } // namespace

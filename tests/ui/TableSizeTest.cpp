@@ -1,8 +1,6 @@
 // The table size: kept in view.ini, and a new size starts the program again with the game kept.
-#include "SettingsFile.h"
 #include "TableFixture.h"
 #include "ViewFile.h"
-#include "common/ErrorBox.h"
 #include "common/TableScale.h"
 
 #include <QDir>
@@ -10,77 +8,10 @@
 #include <QMenu>
 
 #include <string>
-#include <vector>
 
 namespace {
 
-class TableSize : public TableTest {
-protected:
-    TableSize() {
-        form.session().setRestarter([this](const QString&) {
-            // What the new program will find on disk at the moment it starts.
-            atRestart = viewfile::load(settingsDir.path());
-            settingsAtRestart = QFile::exists(settingsfile::filePath(settingsDir.path()));
-            ++restarts;
-            return restartError;
-        });
-        errorbox::setBox(
-            [this](QWidget*, const QString&, const QString& text) { boxes.push_back(text); });
-    }
-    ~TableSize() override { errorbox::setBox({}); }
-
-    QAction* sizeItem(int percent) {
-        const QByteArray name = "MenuTableSize" + QByteArray::number(percent);
-        return control<QAction>(name.constData());
-    }
-    void choose(int percent) { sizeItem(percent)->trigger(); }
-    bool checked(int percent) {
-        emit control<QMenu>("MenuView")->aboutToShow();
-        return sizeItem(percent)->isChecked();
-    }
-
-    int restarts = 0;
-    int restartError = 0;
-    bool settingsAtRestart = false;
-    viewfile::LoadResult atRestart;
-    std::vector<QString> boxes;
-};
-
-TEST_F(TableSize, ANewSizeIsKeptWithTheOtherChoicesBeforeTheRestart) {
-    ASSERT_TRUE(viewfile::save(settingsDir.path(), {true, 100}).ok());
-    EXPECT_TRUE(checked(100));
-    choose(200);
-    EXPECT_EQ(restarts, 1);
-    EXPECT_EQ(atRestart.status, viewfile::LoadStatus::Loaded);
-    EXPECT_EQ(atRestart.view, (viewfile::View{true, 200}));
-    EXPECT_TRUE(settingsAtRestart) << "the settings are written as a Quit writes them";
-    EXPECT_TRUE(checked(200));
-    EXPECT_EQ(tablescale::chosenSize(settingsDir.path()), 200);
-    EXPECT_TRUE(boxes.empty());
-}
-
-TEST_F(TableSize, TheSizeInUseRestartsNothing) {
-    choose(100);
-    EXPECT_EQ(restarts, 0);
-    EXPECT_FALSE(QFile::exists(viewfile::filePath(settingsDir.path())));
-}
-
-TEST_F(TableSize, AFailedRestartKeepsTheGameAndSaysSo) {
-    restartError = ENOENT;
-    choose(150);
-    EXPECT_EQ(restarts, 1);
-    EXPECT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(tablescale::chosenSize(settingsDir.path()), 150) << "for the next start";
-}
-
-TEST_F(TableSize, AnUnwritableFileKeepsTheSize) {
-    QDir(settingsDir.path()).mkdir("view.in_"); // the temporary file cannot be created
-    choose(150);
-    EXPECT_EQ(restarts, 0);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_TRUE(boxes[0].contains("view.ini"));
-    EXPECT_TRUE(checked(100));
-}
+class TableSize : public TableTest {};
 
 TEST_F(TableSize, MenuSpeaksBothLanguages) {
     switchTo(vestorine::English);
