@@ -156,6 +156,8 @@ TEST_F(ResumeTest, EveryKindOfActionIsResumedExactly) {
         EXPECT_EQ(now.blinking, left.blinking) << c.what;
         EXPECT_EQ(now.legend, left.legend) << c.what;
         EXPECT_FALSE(next->action("MenuResume")->isEnabled()) << c.what;
+        EXPECT_TRUE(next->action("MenuReplay")->text().contains(QString::number(record.dealNumber)))
+            << c.what << ": the deal keeps its number";
         for (std::size_t i = c.before; i < c.steps.size(); ++i)
             c.steps[i](*next);
         if (&c.steps == &reveal)
