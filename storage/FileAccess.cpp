@@ -56,8 +56,14 @@ bool writeTemp(int dir, const char* tempName, const std::string& text, Access ac
     // An old temporary file may be read-only or left over; a fresh one is made each time.
     ::unlinkat(dir, tempName, 0);
     const int fd = ::openat(dir, tempName, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0)
+    if (fd < 0) {
+        // A folder stands in its place: said as such, not as a file that exists.
+        struct stat in {};
+        if (errno == EEXIST && ::fstatat(dir, tempName, &in, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISDIR(in.st_mode))
+            errno = EISDIR;
         return false;
+    }
     struct stat st {};
     const mode_t keep = access == Access::ReadOnly ? 07555 : 07777;
     bool ok = writeAll(fd, text) && ::fstat(fd, &st) == 0 && ::fchmod(fd, st.st_mode & keep) == 0 &&
@@ -149,6 +155,8 @@ WriteResult replaceFile(const QString& folder, const char* name, const char* tem
                                                        O_RDONLY | O_DIRECTORY | O_CLOEXEC)
                                               : -1;
     bool ok = dir >= 0 && writeTemp(dir, tempName, text, access);
+    // The box names what is in the way: the temporary file's place, when that is a folder.
+    const QString blocked = dir >= 0 && !ok && errno == EISDIR ? QFile::decodeName(temp) : shown;
     if (ok && beforeRename())
         beforeRename()();
     ok = ok && ::rename(temp.constData(), target.constData()) == 0;
@@ -160,7 +168,7 @@ WriteResult replaceFile(const QString& folder, const char* name, const char* tem
             ::unlinkat(dir, tempName, 0);
         ::close(dir);
     }
-    return {error, shown};
+    return {error, error == EISDIR ? blocked : shown};
 }
 
 void setBeforeRename(std::function<void()> hook) {

@@ -40,11 +40,11 @@ protected:
         file.write(bytes);
     }
 
-    // A failed write names the file and its cause.
-    void expectWriteError(const fileaccess::WriteResult& written) {
+    // A failed write names what is in the way (the file, unless told) and its cause.
+    void expectWriteError(const fileaccess::WriteResult& written, const QString& in = {}) {
         EXPECT_FALSE(written.ok());
         EXPECT_NE(written.error, 0);
-        EXPECT_EQ(written.path, ini());
+        EXPECT_EQ(written.path, in.isEmpty() ? ini() : in);
     }
 
 private:
@@ -92,7 +92,8 @@ TEST_F(SettingsFileTest, FolderThatCannotBeMadeIsAFailedWrite) {
 TEST_F(SettingsFileTest, TemporaryFileThatCannotBeCreatedKeepsTheOldFile) {
     put(ini(), "old\nDECK=3\n");
     put(temp() + QStringLiteral("/blocker"), "a folder stands where the temporary file goes");
-    expectWriteError(save(folder(), sample));
+    expectWriteError(save(folder(), sample), temp());
+    EXPECT_EQ(save(folder(), sample).error, EISDIR) << "said as a folder, not as a code";
     EXPECT_EQ(contents(ini()), "old\nDECK=3\n");
 }
 
