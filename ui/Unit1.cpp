@@ -28,6 +28,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 
@@ -89,6 +90,8 @@ void TForm1::FormCreate() {
     watchActivation();
     connect(m_session, &GameSession::resumable, MenuResume, &QAction::setEnabled);
     m_session->start();
+    if (MenuResume->isEnabled())
+        say(texts::announce(m_session->language()).resumeHint);
     applyView();
 
     paintAllPlaceholders();
@@ -206,6 +209,13 @@ void TForm1::createMenu() {
     MenuResume = item(MenuFile, "MenuResume", texts::files(vestorine::French).resume,
                       &TForm1::MenuResumeClick);
     MenuResume->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    // A disabled item takes no key: Ctrl+R still answers, through the same handler.
+    auto* resumeKey = new QShortcut(MenuResume->shortcut(), this);
+    resumeKey->setEnabled(false);
+    connect(resumeKey, &QShortcut::activated, this,
+            [this] { outsideDeal([this] { MenuResumeClick(); }); });
+    connect(MenuResume, &QAction::enabledChanged, resumeKey,
+            [resumeKey](bool enabled) { resumeKey->setEnabled(!enabled); });
     // Another copy may have ended since: looked at again each time the menu opens.
     connect(MenuFile, &QMenu::aboutToShow, m_session, &GameSession::lookForLeftGame);
     const texts::DealTexts& dealWords = texts::deals(vestorine::French);

@@ -131,15 +131,19 @@ private:
     void cellClicked(int row, int col);
     // Enter or Space on the cell cursor.
     void cellKeyed(int row, int col);
-    // Tells a screen reader what an action on the cell changed.
-    void actedOn(int row, int col);
+    // Tells a screen reader what an action on the cell changed; a card laid there was named
+    // already, as the talon.
+    void actedOn(int row, int col, bool laid = false);
+    // Said through a screen reader only, with the next announcement.
+    void say(const char* text);
     // The table's letter keys, the rank keys and the edge word (Unit1Play.cpp).
     void createTableKeys();
     void ImageTalonMouseDown(Qt::MouseButton button, int X, int Y);
     void ImageTalonMouseMove(int X, int Y);
     void ImageTalonMouseUp(Qt::MouseButton button, int X, int Y);
     void showRevealed(int row, int col, const vestorine::RevealResult& revealed);
-    void placeTalon(int row, int col);
+    // True when the game took the talon.
+    bool placeTalon(int row, int col);
 
     // Painting, status and blinking (Unit1Deal.cpp).
     void paintPlaceholder(int row, int col);

@@ -7,6 +7,7 @@
 #include "UnitLoto.h"
 #include "access/StatusAnnouncer.h"
 #include "access/TableCells.h"
+#include "common/WindowTexts.h"
 #include "table/CardImage.h"
 #include "table/HeldTimers.h"
 
@@ -50,6 +51,8 @@ void TForm1::dealCards(int number) {
     // A tick during the deal would blank or restore an old status over the new one.
     TimerBlinking->stop();
     m_session->beginDeal(number);
+    // Said at once: the cards take a while, and the next words come only once they lie.
+    m_announcer->announceNow(texts::text(texts::announce(m_game.Language()).dealing));
     showDealNumber();
     ImageTalon->hide();
     LabelCartes->show();

@@ -59,18 +59,27 @@ void TForm1::cellKeyed(int row, int col) {
     }
     // While the talon is up the mouse can only carry it: the key drops it with its centre in
     // the cell. Otherwise the key clicks the cell.
-    if (m_game.phase() == vestorine::GamePhase::CarryingTalon)
-        placeTalon(row, col);
-    else
-        cellClicked(row, col);
+    if (m_game.phase() == vestorine::GamePhase::CarryingTalon) {
+        actedOn(row, col, placeTalon(row, col));
+        return;
+    }
+    cellClicked(row, col);
     actedOn(row, col);
 }
 
-void TForm1::actedOn(int row, int col) {
+void TForm1::actedOn(int row, int col, bool laid) {
     // What to do next comes first: the new talon and where it goes, then the cell acted on.
     if (m_cells->takeTalonChange() && !ImageTalon->isHidden())
         m_announcer->addDetail(m_keys->answers().talon());
-    m_announcer->addDetail(m_cells->cellName(row, col));
+    if (laid)
+        m_announcer->addDetail(
+            texts::text(texts::announce(m_game.Language()).laidIn).arg(row).arg(col));
+    else
+        m_announcer->addDetail(m_cells->cellName(row, col));
+}
+
+void TForm1::say(const char* text) {
+    m_announcer->addDetail(texts::text(text));
 }
 
 void TForm1::showRevealed(int row, int col, const vestorine::RevealResult& revealed) {
@@ -116,23 +125,22 @@ void TForm1::ImageTalonMouseUp(Qt::MouseButton, int, int) {
         ImageTalon->move(m_geometry.talonHome().topLeft());
         return;
     }
-    placeTalon(cell->row, cell->col);
-    actedOn(cell->row, cell->col);
+    actedOn(cell->row, cell->col, placeTalon(cell->row, cell->col));
 }
 
-void TForm1::placeTalon(int row, int col) {
+bool TForm1::placeTalon(int row, int col) {
     const auto result = m_session->place(row, col);
     const QPoint home = m_geometry.talonHome().topLeft();
     switch (result.outcome) {
     case vestorine::PlaceOutcome::Rejected:
         ImageTalon->move(home);
-        return;
+        return false;
     case vestorine::PlaceOutcome::Advanced:
         paintFace(row, col, result.laidCard);
         paintTalon(result.newTalon);
         ImageTalon->move(home);
         repaint();
-        return;
+        return true;
     case vestorine::PlaceOutcome::ChainClosed:
         paintFace(row, col, result.laidCard);
         ImageTalon->hide();
@@ -142,6 +150,7 @@ void TForm1::placeTalon(int row, int col) {
         setStatusFont(result.AllPlaced ? WonPointSize : 0);
         startBlinking();
         showStatus();
-        return;
+        return true;
     }
+    return false;
 }

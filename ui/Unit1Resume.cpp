@@ -3,6 +3,10 @@
 #include "GameSession.h"
 #include "GameState.h"
 #include "UnitLoto.h"
+#include "access/StatusAnnouncer.h"
+#include "access/TableAnswers.h"
+#include "access/TableKeys.h"
+#include "common/WindowTexts.h"
 #include "table/CardImage.h"
 
 #include <QLabel>
@@ -16,8 +20,13 @@ constexpr int PlayPointSize = 14;
 } // namespace
 
 void TForm1::MenuResumeClick() {
-    if (m_session->resume())
-        paintResumed();
+    if (!m_session->resume()) {
+        say(texts::announce(m_game.Language()).nothingToResume);
+        return;
+    }
+    paintResumed();
+    if (m_game.phase() == vestorine::GamePhase::CarryingTalon)
+        m_announcer->addDetail(m_keys->answers().talon());
 }
 
 void TForm1::resumeAfterRestart(const QString& gamePath) {

@@ -113,8 +113,8 @@ TEST_F(AccessibleTableTest, StatusKeepsItsMessageThroughTheBlinkAndAnnouncesEach
     announced();
     key(Qt::Key_Return);
     ASSERT_TRUE(blink()->isActive());
-    // One announcement for the action: the cell, then the new message.
-    EXPECT_EQ(announced(), said("rangée 1, colonne 1 : as de trèfle. " + message(4)));
+    // One announcement for the action: the place of the card laid, then the new message.
+    EXPECT_EQ(announced(), said("posée rangée 1, colonne 1. " + message(4)));
 
     const int count = announcer()->announcementCount();
     ASSERT_TRUE(QTest::qWaitFor([&] { return status().isEmpty(); }));
@@ -143,3 +143,28 @@ TEST_F(AccessibleTableTest, CursorCellIsTheFocusAndActionsAnnounceItsNewName) {
 }
 
 } // namespace
+
+// Keys that start something long, or find nothing to do, answer at once in either language.
+TEST_F(AccessibleTableTest, DealAndResumeAnswerAtOnce) {
+    const struct {
+        int language;
+        const char* nothing;
+        const char* dealing;
+    } cases[] = {
+        {vestorine::English, "No unfinished game to resume", "Dealing the cards"},
+        {vestorine::French, "Aucune partie en cours à reprendre", "Distribution des cartes"},
+    };
+    QTemporaryDir empty;
+    form.session().setDataFolder(empty.path());
+    form.session().lookForLeftGame();
+    for (const auto& c : cases) {
+        switchTo(c.language);
+        QTest::keyClick(jeu(), Qt::Key_R, Qt::ControlModifier);
+        EXPECT_EQ(announced().rfind(c.nothing, 0), 0u) << announced();
+        std::string whileDealing;
+        form.setDealDelay(1); // a timer's turn comes in the pauses of the deal
+        QTimer::singleShot(0, [&] { whileDealing = announcer()->announcement().toStdString(); });
+        deal(layouts::allHome());
+        EXPECT_EQ(whileDealing, c.dealing) << "before the last card lies";
+    }
+}

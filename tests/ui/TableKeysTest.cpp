@@ -87,7 +87,7 @@ TEST_F(TableKeysTest, JumpKeysReachTheTalonsHomeTheRanksAndTheNextFaceDownCard) 
     key(Qt::Key_Up);
     key(Qt::Key_Up);
     EXPECT_EQ(answer(Qt::Key_Return),
-              "queen of clubs goes to column 3, row 1. row 1, column 2: king of clubs");
+              "queen of clubs goes to column 3, row 1. laid in row 1, column 2");
     key(Qt::Key_End);
     key(Qt::Key_Down);
     key(Qt::Key_H); // clubs own row 1 now

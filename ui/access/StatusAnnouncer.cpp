@@ -93,6 +93,11 @@ void StatusAnnouncer::addDetail(const QString& text) {
     queue();
 }
 
+void StatusAnnouncer::announceNow(const QString& text) {
+    m_pendingDetails << text;
+    flush();
+}
+
 void StatusAnnouncer::queue() {
     // One announcement for one turn of the event loop: a screen reader cuts a message short
     // when the next one arrives.

@@ -18,6 +18,8 @@ public:
     void setMessage(const QString& message);
     // Said first in the next announcement.
     void addDetail(const QString& text);
+    // Said now, with what waits: for the start of something long, during which nothing else is.
+    void announceNow(const QString& text);
 
     QString message() const { return m_message; }
     // The words of the latest announcement.

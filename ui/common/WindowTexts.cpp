@@ -51,6 +51,19 @@ constexpr texts::TableSizeTexts FrenchTableSize{
     "La table prendra sa nouvelle taille au prochain démarrage.",
 };
 
+constexpr texts::AnnounceTexts EnglishAnnounce{
+    "Dealing the cards",
+    "No unfinished game to resume",
+    "An unfinished game is kept: Ctrl+R resumes it",
+    "laid in row %1, column %2",
+};
+constexpr texts::AnnounceTexts FrenchAnnounce{
+    "Distribution des cartes",
+    "Aucune partie en cours à reprendre",
+    "Une partie en cours est gardée : Ctrl+R la reprend",
+    "posée rangée %1, colonne %2",
+};
+
 constexpr texts::TableTexts EnglishTable{
     "card grid, 4 rows of 8 cells", "row %1, column %2: %3",    "face down", "empty", "talon: %1",
     "its suit owns row %1",         "its suit owns no row yet",
@@ -341,6 +354,9 @@ const TableTexts& table(int language) {
 }
 const SpokenTexts& spoken(int language) {
     return pick(language, EnglishSpoken, FrenchSpoken);
+}
+const AnnounceTexts& announce(int language) {
+    return pick(language, EnglishAnnounce, FrenchAnnounce);
 }
 const BackChooserTexts& backChooser(int language) {
     return pick(language, EnglishChooser, FrenchChooser);

@@ -98,6 +98,16 @@ struct SpokenTexts {
 };
 const SpokenTexts& spoken(int language);
 
+// What the main window says through a screen reader at moments of its own: a deal begun, the
+// unfinished game, the place of a card just laid (named already as the talon).
+struct AnnounceTexts {
+    const char* dealing;
+    const char* nothingToResume;
+    const char* resumeHint;
+    const char* laidIn; // %1 row, %2 column
+};
+const AnnounceTexts& announce(int language);
+
 // The back chooser; the backs in words, choice by choice: the pictures as our card library draws
 // them, then the crosshatch in the four colours of the table.
 struct BackChooserTexts {
