@@ -24,6 +24,7 @@ RANKS = {  # the column of each rank, in both languages
     **{w: i + 1 for i, w in enumerate("as roi dame valet dix neuf huit sept".split())},
 }
 FACE_DOWN = ("face down", "face cachée")
+DEALING = ("Dealing the cards", "Distribution des cartes")
 STATUS = {
     "pick": ("Click a card", "Cliquez une carte"),
     "reveal": ("Click the remaining cards", "Cliquez les cartes restantes"),
@@ -100,7 +101,8 @@ class Heard:
         except GLib.Error:
             return
         if role == pyatspi.ROLE_STATUS_BAR and event.type.startswith("object:property-change"):
-            self.events.append(("name", text))
+            # The event's own value: the line may have moved on by the time it is read here.
+            self.events.append(("name", event.any_data if isinstance(event.any_data, str) else text))
         elif role == pyatspi.ROLE_NOTIFICATION and event.detail1 or "announcement" in event.type:
             self.events.append(("note", text if text else str(event.any_data)))
 
@@ -162,7 +164,9 @@ def card_of(text):
 
 
 def deals_ended(heard):
-    return sum(heard.count(m, "note") for m in STATUS["pick"])
+    # By the line's name: a deal that follows another at once announces itself before a reader
+    # reads the note of the first one's end.
+    return sum(heard.count(m, "name") for m in STATUS["pick"])
 
 
 def press_during_the_deal(table, heard):
@@ -187,9 +191,15 @@ def answered_return(heard):
 
 def play(table, heard):
     dealt = deals_ended(heard)
+    start = len(heard.events)
     key("F2")
     wait_for("the keyboard deal did not end",
              lambda: deals_ended(heard) > dealt and table.status_is("pick"))
+    after = heard.events[start:]
+    said = [i for i, (k, t) in enumerate(after) if k == "note" and any(d in t for d in DEALING)]
+    ended = [i for i, (k, t) in enumerate(after) if k == "name" and t in STATUS["pick"]]
+    if not said or said[0] > ended[0]:
+        fail(f"F2 was not answered before the deal ended: {after}")
     names = [name(table.cell(r, c)) for r in range(1, ROWS + 1) for c in range(1, COLUMNS + 1)]
     if not all(any(w in n for w in FACE_DOWN) for n in names) or len(set(names)) != 32:
         fail(f"the dealt cells are not 32 named face-down cells: {names}")
