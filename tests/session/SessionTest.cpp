@@ -198,7 +198,6 @@ TEST_F(SessionTest, ARestartResumesItsOwnGame) {
     EXPECT_EQ(left.record, theirs) << "the other copy's game is left where it was";
     EXPECT_FALSE(restarted->session.resumeAfterRestart(QStringLiteral("/tmp/game-1.ini")))
         << "a game outside the data folder is no game of ours";
-    EXPECT_TRUE(countsAddUp());
 }
 
 // Counts that could not be written wait for the next write that succeeds, Quit included; those
@@ -272,42 +271,6 @@ TEST_F(SessionTest, DamageIsSaidOnceAndDeadLocksGo) {
     EXPECT_EQ(underFile.problems.front().error, ENOTDIR);
 }
 
-// The language the settings keep speaks from the first box on, before the window applies it.
-TEST_F(SessionTest, TheKeptLanguageSpeaksFromTheStart) {
-    ASSERT_TRUE(
-        settingsfile::save(settingsDir.path(), "[VESTORINE V1.1]\r\nLANGUAGE=1\r\nDECK=3\r\n")
-            .ok());
-    QFile damaged(viewfile::filePath(settingsDir.path()));
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write("version=9\n");
-    damaged.close();
-    const auto copy = open();
-    EXPECT_TRUE(copy->told(Kind::ViewSetAside));
-    EXPECT_EQ(copy->session.language(), vestorine::English);
-    EXPECT_EQ(copy->session.loadSettings(), vestorine::English);
-}
-
-// After a signal the game stays as it was on disk and nothing more is written, whatever the
-// program still does on its way out.
-TEST_F(SessionTest, NothingIsWrittenAfterASignal) {
-    const auto copy = open();
-    copy->deal(layouts::allHome());
-    copy->session.pick(2, 2);
-    const Statistics counted = onDisk();
-    QFile game(QDir(data()).filePath(gameFiles().value(0)));
-    ASSERT_TRUE(game.open(QIODevice::ReadOnly));
-    const QByteArray left = game.readAll();
-    game.close();
-    copy->session.setLanguage(vestorine::English); // a choice a Quit would write
-    copy->session.endBySignal();
-    copy->session.place(2, 2); // would close the chain
-    copy->session.quit();
-    EXPECT_EQ(onDisk(), counted);
-    EXPECT_FALSE(QFile::exists(settingsfile::filePath(settingsDir.path())));
-    ASSERT_TRUE(game.open(QIODevice::ReadOnly));
-    EXPECT_EQ(game.readAll(), left);
-}
-
 // A left game is abandoned once, by the deal that replaces it; a running copy's game is never
 // offered to another.
 TEST_F(SessionTest, NewDealOverALeftGameCountsItAbandonedOnce) {
@@ -372,7 +335,6 @@ TEST_F(SessionTest, ANewSizeIsKeptBeforeTheRestart) {
         EXPECT_EQ(restarts, c.restarts) << c.what;
         EXPECT_EQ(settingsWritten, c.restarts > 0) << c.what;
         EXPECT_EQ(copy->session.tableSize(), c.keptSize) << c.what;
-        EXPECT_TRUE(copy->session.fourColour()) << c.what;
         std::vector<Kind> told;
         for (const FileProblem& problem : copy->problems)
             told.push_back(problem.kind);
