@@ -25,6 +25,6 @@ int main(int argc, char* argv[]) {
     ProgramWindows windows(game, back, random);
     signalexit::install(&windows.form1, [&windows] { windows.form1.endBySignal(); });
     windows.form1.show();
-    windows.form1.resumeAfterRestart(tablescale::takeResumePath());
+    windows.form1.startOnScreen(tablescale::takeResumePath());
     return QApplication::exec();
 }

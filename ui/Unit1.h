@@ -8,6 +8,9 @@
 
 #include "table/TableGeometry.h"
 
+namespace tablescale {
+struct Placement;
+} // namespace tablescale
 namespace vestorine {
 class GameState;
 struct CardBackChoice;
@@ -53,6 +56,9 @@ public:
     void endBySignal();
     // In a program started again at a new size: puts back the game of the program before it.
     void resumeAfterRestart(const QString& gamePath);
+    // Once the shown window is on its screen: starts again smaller when the kept size does not
+    // fit, says so in a run that did, then puts back the game of the program before (if any).
+    void startOnScreen(const QString& gamePath);
 
     // For tests: the pause between two dealt cards, 50 ms in play.
     void setDealDelay(int ms) { m_dealDelay = ms; }
@@ -121,9 +127,16 @@ private:
     // The table size in the View menu (Unit1View.cpp).
     void createTableSizeMenu();
     void applyTableSizeLanguage(int language);
-    // Checks the size view.ini holds.
+    // Checks the size view.ini holds and offers the sizes that fit the screen.
     void checkTableSize();
+    void offerTableSizes(int language);
+    // This window on the screen it is on now.
+    tablescale::Placement placement() const;
     void tableSizeChosen(int percent);
+    // Returns only when the table keeps its size on this screen.
+    void fitScreen(const QString& gamePath);
+    // Once, in a run that could not show the kept size.
+    void tellSizeFallback();
 
     // Mouse play (Unit1Play.cpp).
     void ImageJeuMouseUp(Qt::MouseButton button, int X, int Y);

@@ -8,6 +8,7 @@
 #include "access/TableKeys.h"
 #include "common/WindowTexts.h"
 #include "table/CardImage.h"
+#include "table/CellCursor.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -34,8 +35,11 @@ void TForm1::resumeAfterRestart(const QString& gamePath) {
         return;
     // Once the window is shown, as if the player had chosen Resume.
     QTimer::singleShot(0, this, [this, gamePath] {
-        if (m_session->resumeAfterRestart(gamePath))
-            paintResumed();
+        if (!m_session->resumeAfterRestart(gamePath))
+            return;
+        paintResumed();
+        // The player may have been at the keys: the grid, which has them, shows its cursor.
+        m_cursor->show();
     });
 }
 

@@ -99,3 +99,11 @@ TEST(AltMenuBar, AScreenReadersCopyOfAltLeavesTheBarAsTheAltLeftIt) {
     readersCopy();
     EXPECT_EQ(w.bar->activeAction(), nullptr) << "the copy opened the bar the Alt shut";
 }
+
+TEST(AltMenuBar, TheTitleTakingTheKeysIsMarked) {
+    MenuWindow w;
+    w.window.resize(300, 100); // room for the title on the bar
+    const QImage shut = w.bar->grab().toImage();
+    w.alt([] {});
+    EXPECT_NE(w.bar->grab().toImage(), shut) << "a sighted player sees which title has the keys";
+}

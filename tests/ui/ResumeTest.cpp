@@ -173,3 +173,11 @@ TEST_F(ResumeTest, EveryKindOfActionIsResumedExactly) {
 }
 
 } // namespace
+
+TEST_F(ResumeTest, ARestartAtANewSizeShowsTheCellCursor) {
+    dealt(layouts::fullChain())(*open());
+    const auto next = open();
+    next->form.resumeAfterRestart(QDir(folder()).entryInfoList({"game-*.ini"})[0].filePath());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(next->form.findChild<QWidget*>("CellCursor")->isVisible()) << "keys may go on";
+}

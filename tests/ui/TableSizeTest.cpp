@@ -17,11 +17,11 @@ TEST_F(TableSize, MenuSpeaksBothLanguages) {
     switchTo(vestorine::English);
     EXPECT_EQ(control<QMenu>("MenuView")->title(), "View");
     EXPECT_EQ(control<QMenu>("MenuTableSize")->title(), "Table size");
-    EXPECT_EQ(control<QAction>("MenuTableSize150")->text(), "150%");
+    EXPECT_EQ(control<QAction>("MenuTableSize100")->text(), "100%");
     switchTo(vestorine::French);
     EXPECT_EQ(control<QMenu>("MenuView")->title(), "Affichage");
     EXPECT_EQ(control<QMenu>("MenuTableSize")->title(), "Taille de la table");
-    EXPECT_EQ(control<QAction>("MenuTableSize200")->text(), "200 %");
+    EXPECT_EQ(control<QAction>("MenuTableSize100")->text(), "100 %");
 }
 
 // Also run at 200 %: the pictures are drawn at the screen's pixels, not stretched.
@@ -32,6 +32,55 @@ TEST_F(TableSize, PicturesFollowTheScaleFactor) {
     EXPECT_EQ(jeu()->picture().devicePixelRatio(), factor);
     EXPECT_EQ(jeu()->picture().size(), geometry.gridRect().size() * factor);
     EXPECT_EQ(form.size(), geometry.windowSize()) << "the layout keeps its own pixels";
+}
+
+// The offscreen screen is 800 × 800, its frame 2 pixels wide: only the size in use is offered.
+TEST_F(TableSize, ASizeTooLargeForTheScreenIsGreyedAndSaysWhy) {
+    emit control<QMenu>("MenuView")->aboutToShow();
+    EXPECT_TRUE(control<QAction>("MenuTableSize100")->isEnabled());
+    EXPECT_TRUE(control<QAction>("MenuTableSize100")->isChecked());
+    QAction* large = control<QAction>("MenuTableSize200");
+    EXPECT_FALSE(large->isEnabled());
+    switchTo(vestorine::English);
+    EXPECT_EQ(large->text(), "200% (too large for this screen)");
+    EXPECT_EQ(large->toolTip().toStdString(),
+              "Too large for this screen (needs 1360 × 1254, the screen offers 800 × 800)");
+    switchTo(vestorine::French);
+    EXPECT_EQ(large->toolTip().toStdString(),
+              "Trop grande pour cet écran (il lui faut 1360 × 1254, l'écran offre 800 × 800)");
+}
+
+// Measured in the screen's own pixels whatever size this run is drawn at; the window keeps its
+// own pixels, the window manager's frame does not grow with it.
+TEST(TableScale, ASizeFitsWhenTheFramedWindowFitsTheFreeArea) {
+    const auto on = [](int run, QSize screen) {
+        const double ratio = run / 100.0;
+        return tablescale::Placement{QSize(678, 625), QMargins(0, 24, 0, 6) / ratio,
+                                     (QSizeF(screen) / ratio).toSize(), run, ratio};
+    };
+    struct Case {
+        int run;
+        QSize screen;
+        int percent;
+        QSize needs;
+        bool fits;
+    };
+    const Case cases[] = {
+        {100, {1920, 1080}, 150, {1017, 968}, true}, {100, {1920, 1080}, 200, {1356, 1280}, false},
+        {200, {1920, 1080}, 150, {1017, 968}, true}, {150, {1920, 1080}, 200, {1356, 1280}, false},
+        {100, {1366, 768}, 100, {678, 655}, true},   {100, {1366, 768}, 150, {1017, 968}, false},
+        {200, {1366, 768}, 100, {678, 655}, true},   {200, {1366, 768}, 200, {1356, 1280}, false},
+    };
+    for (const Case& c : cases) {
+        const tablescale::Fit fit = tablescale::fitAt(on(c.run, c.screen), c.percent);
+        EXPECT_EQ(fit.needs, c.needs) << c.run << " " << c.percent;
+        EXPECT_EQ(fit.offers, c.screen) << c.run << " " << c.percent;
+        EXPECT_EQ(fit.fits(), c.fits) << c.run << " " << c.percent;
+    }
+    EXPECT_EQ(tablescale::largestFitting(on(200, {1920, 1080})), 150);
+    EXPECT_EQ(tablescale::largestFitting(on(150, {1366, 768})), 100);
+    EXPECT_EQ(tablescale::largestFitting(on(100, {800, 600})), 100) << "nothing smaller";
+    EXPECT_EQ(tablescale::largestFitting(on(100, {2560, 1440})), 200);
 }
 
 TEST(TableScale, CommandLineAndFactor) {

@@ -4,10 +4,32 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOptionMenuItem>
 
 namespace {
 
 const char* const KeeperName = "vestorine-alt-keeper";
+
+// The program's style draws a menu title marked only while its menu is open, so a bar taking the
+// keys looked just like a shut one. While the bar takes the keys, its title is drawn as an open
+// one's is. A pointer passing over the titles marks them too, yet the bar then has no focus and
+// lies under the pointer: that look stays as it was.
+class KeyboardTitleStyle : public QProxyStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (element == CE_MenuBarItem && item && widget && (item->state & State_Selected) &&
+            (widget->hasFocus() || !widget->underMouse())) {
+            QStyleOptionMenuItem keyed = *item;
+            keyed.state |= State_Sunken;
+            QProxyStyle::drawControl(element, &keyed, painter, widget);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
 
 bool isLoneAlt(const QEvent* event) {
     const auto* key = static_cast<const QKeyEvent*>(event);
@@ -29,12 +51,22 @@ public:
     explicit AltKeeper(QObject* parent)
         : QObject(parent) {
         setObjectName(QLatin1String(KeeperName));
+        m_titles->setParent(this);
+    }
+
+    // Bars made before the keeper are given to it; it sees the later ones made.
+    void markTitles(QMenuBar* bar) {
+        if (bar->style() != m_titles)
+            bar->setStyle(m_titles);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (isEcho(watched, event))
             return true;
+        if (event->type() == QEvent::Polish)
+            if (auto* bar = qobject_cast<QMenuBar*>(watched))
+                markTitles(bar);
         switch (event->type()) {
         case QEvent::KeyPress:
             if (isLoneAlt(event) && !static_cast<QKeyEvent*>(event)->isAutoRepeat())
@@ -135,6 +167,8 @@ private:
         }
     }
 
+    // One for every bar, the program's own style beneath.
+    KeyboardTitleStyle* m_titles = new KeyboardTitleStyle;
     QPointer<QMenuBar> m_bar;
     bool m_original = false;    // an Alt from the system, whose copy may follow
     bool m_barWasOpen = false;  // the bar's state before that Alt
@@ -146,5 +180,9 @@ private:
 void altmenubar::install() {
     if (qApp->findChild<AltKeeper*>(QLatin1String(KeeperName), Qt::FindDirectChildrenOnly))
         return;
-    qApp->installEventFilter(new AltKeeper(qApp));
+    auto* keeper = new AltKeeper(qApp);
+    qApp->installEventFilter(keeper);
+    for (QWidget* widget : QApplication::allWidgets())
+        if (auto* bar = qobject_cast<QMenuBar*>(widget))
+            keeper->markTitles(bar);
 }

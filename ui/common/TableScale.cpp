@@ -4,6 +4,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
@@ -11,6 +12,31 @@
 #include <unistd.h>
 
 namespace tablescale {
+
+namespace {
+
+// Set once, before the application exists.
+struct Run {
+    bool applied = false;
+    int inUse = 0;
+    int keptTooLarge = 0;
+};
+Run& run() {
+    static Run thisRun;
+    return thisRun;
+}
+
+// The smaller size a restart asked for, taken once: programs this one opens start as they will.
+int takeFallback() {
+    bool ok = false;
+    const int percent = qEnvironmentVariableIntValue(FallbackVariable, &ok);
+    qunsetenv(FallbackVariable);
+    const auto& sizes = viewfile::TableSizes;
+    return ok && std::find(std::begin(sizes), std::end(sizes), percent) != std::end(sizes) ? percent
+                                                                                           : 0;
+}
+
+} // namespace
 
 int chosenSize(const QString& folder) {
     return viewfile::keptTableSize(folder);
@@ -21,14 +47,47 @@ QByteArray factorText(int percent) {
 }
 
 bool applyBeforeStart() {
+    const int fallback = takeFallback();
+    run().applied = true;
     if (qEnvironmentVariableIsSet(ScaleVariable))
         return false;
-    const int percent = chosenSize(viewfile::folder());
+    const int kept = chosenSize(viewfile::folder());
+    const int percent = fallback != 0 && fallback < kept ? fallback : kept;
+    run().inUse = percent;
+    run().keptTooLarge = percent != kept ? kept : 0;
     // The described size is the floor: nothing smaller is offered.
     if (percent <= viewfile::TableSizes[0])
         return false;
     qputenv(ScaleVariable, factorText(percent));
     return true;
+}
+
+int sizeInUse() {
+    // A run that never chose (a test) is drawn as the environment says.
+    if (!run().applied)
+        return qEnvironmentVariableIsSet(ScaleVariable) ? 0 : viewfile::TableSizes[0];
+    return run().inUse;
+}
+
+int keptTooLarge() {
+    return run().keptTooLarge;
+}
+
+Fit fitAt(const Placement& placement, int percent) {
+    const QSizeF window = QSizeF(placement.window) * percent / placement.runPercent;
+    const QMargins& frame = placement.frame;
+    const QSizeF framed =
+        window + QSizeF(frame.left() + frame.right(), frame.top() + frame.bottom());
+    return {(framed * placement.ratio).toSize(),
+            (QSizeF(placement.available) * placement.ratio).toSize()};
+}
+
+int largestFitting(const Placement& placement) {
+    const auto& sizes = viewfile::TableSizes;
+    const auto fitting = std::find_if(std::rbegin(sizes), std::rend(sizes), [&](int percent) {
+        return fitAt(placement, percent).fits();
+    });
+    return fitting != std::rend(sizes) ? *fitting : sizes[0];
 }
 
 void forgetOwnFactor(bool own) {
@@ -65,6 +124,13 @@ int restartInPlace(const QString& gamePath) {
     ::execv("/proc/self/exe", argv.data());
     const int error = errno;
     qunsetenv(ResumeVariable);
+    return error;
+}
+
+int restartSmaller(int percent, const QString& gamePath) {
+    qputenv(FallbackVariable, QByteArray::number(percent));
+    const int error = restartInPlace(gamePath);
+    qunsetenv(FallbackVariable);
     return error;
 }
 

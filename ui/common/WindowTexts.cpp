@@ -43,12 +43,20 @@ constexpr texts::TableSizeTexts EnglishTableSize{
     "%1%",
     "Cannot write the file \"%1\": the table keeps its size.",
     "The table will take its new size at the next start.",
+    "%1% (too large for this screen)",
+    "Too large for this screen (needs %1 × %2, the screen offers %3 × %4)",
+    "The table is drawn at %1%: the %2% you chose is too large for this screen. Your choice is "
+    "kept for a larger screen.",
 };
 constexpr texts::TableSizeTexts FrenchTableSize{
     "Taille de la table",
     "%1 %",
     "Impossible d'écrire le fichier « %1 » : la table garde sa taille.",
     "La table prendra sa nouvelle taille au prochain démarrage.",
+    "%1 % (trop grande pour cet écran)",
+    "Trop grande pour cet écran (il lui faut %1 × %2, l'écran offre %3 × %4)",
+    "La table est dessinée à %1 % : les %2 % que vous avez choisis sont trop grands pour cet "
+    "écran. Votre choix reste gardé pour un écran plus grand.",
 };
 
 constexpr texts::AnnounceTexts EnglishAnnounce{

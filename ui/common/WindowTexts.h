@@ -55,6 +55,9 @@ struct TableSizeTexts {
     const char* percent;      // %1 the size
     const char* notWritten;   // %1 the path
     const char* notRestarted; // the size was kept but the program could not start again
+    const char* tooLarge;     // %1 the size, greyed
+    const char* tooLargeWhy;  // %1 × %2 the window needs, %3 × %4 the screen offers
+    const char* fellBack;     // %1 the size in use, %2 the kept one
 };
 const TableSizeTexts& tableSize(int language);
 

@@ -9,8 +9,9 @@
 // over the grid, so the grid's picture never holds it. The arrows move it and stop at the edges,
 // Home and End go to the first and last column, Ctrl+Home and Ctrl+End to the first and last
 // cell, column keys (when the window gives them) to a column of the row; Enter or Space designate
-// its cell. It shows from the first key used on the grid and hides at
-// a mouse press there, so a mouse player never sees it.
+// its cell. It shows from the first key used on the grid, or when the window brings back a game
+// that keys may have been playing (after a change of table size), and hides at a mouse press
+// there, so a mouse player never sees it during play.
 class CellCursor : public QWidget {
     Q_OBJECT
 public:
