@@ -45,13 +45,6 @@ int columnOfRankKey(char key) {
     }
 }
 
-int rowOfSuit(const GameState& game, int suit) {
-    for (int row = 1; row <= RowCount && suit != 0; ++row)
-        if (game.RowSuit(row) == suit)
-            return row;
-    return 0;
-}
-
 std::vector<int> freeRows(const GameState& game) {
     std::vector<int> rows;
     for (int row = 1; row <= RowCount; ++row)
@@ -64,7 +57,7 @@ std::optional<TalonWay> talonWay(const GameState& game) {
     if (!inChain(game))
         return std::nullopt;
     TalonWay way{game.CurrentCard(), columnOfCard(game.CurrentCard()), {}};
-    const int owned = rowOfSuit(game, suitNumber(way.card));
+    const int owned = game.rowOfSuit(suitNumber(way.card));
     way.rows = owned ? std::vector<int>{owned} : freeRows(game);
     return way;
 }

@@ -22,9 +22,6 @@ int columnOfCard(int card);
 // any other key.
 int columnOfRankKey(char key);
 
-// The row the suit (1..4) owns, 0 while it owns none.
-int rowOfSuit(const GameState& game, int suit);
-
 // The rows no suit owns yet, top to bottom.
 std::vector<int> freeRows(const GameState& game);
 

@@ -104,8 +104,8 @@ TEST_F(TableQuestionsTest, FollowTheChainStepByStep) {
     EXPECT_EQ(std::count(down.begin(), down.end(), Cell{1, 1}), 0);
     // A free current row keeps the player's choice for a suit without a row.
     EXPECT_EQ(talonJump(game, 4), (Cell{4, 1}));
-    EXPECT_EQ(rowOfSuit(game, 2), 2);
-    EXPECT_EQ(rowOfSuit(game, 1), 0);
+    EXPECT_EQ(game.rowOfSuit(2), 2);
+    EXPECT_EQ(game.rowOfSuit(1), 0);
 }
 
 TEST_F(TableQuestionsTest, ClosedChainLeavesTheRestFaceDown) {
@@ -116,7 +116,7 @@ TEST_F(TableQuestionsTest, ClosedChainLeavesTheRestFaceDown) {
     ASSERT_EQ(game.Place(1, 1).outcome, PlaceOutcome::ChainClosed);
     EXPECT_FALSE(talonWay(game));
     EXPECT_FALSE(talonJump(game, 1));
-    EXPECT_EQ(rowOfSuit(game, 1), 1);
+    EXPECT_EQ(game.rowOfSuit(1), 1);
     EXPECT_EQ(freeRows(game), (std::vector<int>{3, 4}));
     EXPECT_EQ(faceDownCells(game).size(), 29u);
     game.Reveal(4, 8);
