@@ -39,7 +39,6 @@ TFormDeal::TFormDeal(QWidget* parent)
                             static_cast<QWidget*>(LabelError), static_cast<QWidget*>(buttons)})
         box->addWidget(widget);
     box->setSizeConstraint(QLayout::SetFixedSize);
-    smallwindow::closeOnEscape(this);
     applyLanguage(vestorine::French);
 }
 

@@ -11,7 +11,6 @@
 #include "CardBack.h"
 #include "CardDraw.h"
 #include "Messages.h"
-#include "access/DialogRole.h"
 #include "access/GridAccessible.h"
 #include "common/Fonts.h"
 #include "common/SmallWindow.h"
@@ -93,10 +92,9 @@ private:
 TFormDos::TFormDos(vestorine::CardBackChoice& back, QWidget* parent)
     // A dialog, so that the window manager keeps it above the main window; with the usual
     // title-bar buttons of a window.
-    : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
     , m_back(back) {
-    dialogrole::expose(this);
     const texts::BackChooserTexts& words = texts::backChooserAtStart();
     setWindowTitle(texts::text(words.title));
     resize(350, 486);
@@ -120,9 +118,9 @@ TFormDos::TFormDos(vestorine::CardBackChoice& back, QWidget* parent)
     ButtonRandom->setGeometry(256, 445, 75, 25);
     ButtonRandom->setFont(sansFont(12));
     setTextColour(ButtonRandom, QPalette::ButtonText, 0xFF0000);
+    // No default-button frame: Return presses whichever button has the focus.
+    ButtonRandom->setAutoDefault(false);
     connect(ButtonRandom, &QPushButton::clicked, this, &TFormDos::ButtonRandomClick);
-    // Escape does what the title bar's close does: no choice.
-    smallwindow::closeOnEscape(this);
     smallwindow::returnPressesButtons(this);
 }
 
@@ -176,7 +174,7 @@ void TFormDos::showEvent(QShowEvent* event) {
         m_cursor->moveTo(m_cursor->row(), m_cursor->column());
         m_grid->setFocus();
     }
-    QWidget::showEvent(event);
+    QDialog::showEvent(event);
 }
 
 void TFormDos::paintBacks() {

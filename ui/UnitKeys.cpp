@@ -1,6 +1,5 @@
 #include "UnitKeys.h"
 
-#include "common/SmallWindow.h"
 #include "common/WindowTexts.h"
 
 #include <QPlainTextEdit>
@@ -17,7 +16,6 @@ TFormKeys::TFormKeys(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_text);
     resize(560, 300);
-    smallwindow::closeOnEscape(this);
 }
 
 void TFormKeys::applyLanguage(int language) {

@@ -10,7 +10,6 @@
 
 #include "CardDraw.h"
 #include "Messages.h"
-#include "access/DialogRole.h"
 #include "common/Fonts.h"
 #include "common/SmallWindow.h"
 #include "common/WindowTexts.h"
@@ -27,10 +26,9 @@ QFont sansFont(int pixels) {
 
 TFormLoto::TFormLoto(vestorine::RandomSource& random, QWidget* parent)
     // A dialog, so that the window manager keeps it above the main window.
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
     , m_random(random) {
-    dialogrole::expose(this);
     setWindowTitle(texts::text(texts::lotoAtStart().title));
     resize(366, 124);
     move(192, 205);
@@ -49,7 +47,6 @@ TFormLoto::TFormLoto(vestorine::RandomSource& random, QWidget* parent)
     // Where the focus lands on opening, so that a screen reader reads the invitation first.
     Label1->setFocusPolicy(Qt::TabFocus);
     setAccessibleDescription(Label1->text());
-    smallwindow::closeOnEscape(this);
 
     TimerLoto = new QTimer(this);
     TimerLoto->setInterval(50);
@@ -68,6 +65,7 @@ void TFormLoto::createSlots() {
                                                   : texts::text(texts::LotoComplementaryButton);
         Buttons[k] = new QPushButton(caption, this);
         Buttons[k]->setGeometry(SlotLeft[k], 72, 33, 25);
+        Buttons[k]->setAutoDefault(false);
         // Only the mouse draws: the buttons' own click, which the keyboard can also give, is
         // never used.
         Buttons[k]->installEventFilter(this);
@@ -103,7 +101,7 @@ void TFormLoto::showEvent(QShowEvent* event) {
         resetGrid();
         Label1->setFocus();
     }
-    QWidget::showEvent(event);
+    QDialog::showEvent(event);
 }
 
 void TFormLoto::resetGrid() {
@@ -122,7 +120,7 @@ bool TFormLoto::eventFilter(QObject* watched, QEvent* event) {
     const bool press =
         event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
     if (at == Buttons.end() || !(press || event->type() == QEvent::MouseButtonRelease))
-        return QWidget::eventFilter(watched, event);
+        return QDialog::eventFilter(watched, event);
     const int slot = int(at - Buttons.begin()) + 1;
     if ((*at)->isEnabled()) {
         if (press)

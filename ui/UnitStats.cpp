@@ -12,7 +12,6 @@
 #include "CardDraw.h"
 #include "Messages.h"
 #include "StatisticsKeeper.h"
-#include "access/DialogRole.h"
 #include "common/Fonts.h"
 #include "common/SmallWindow.h"
 #include "common/WindowTexts.h"
@@ -81,11 +80,10 @@ QFrame* separator(QWidget* parent) {
 
 TFormStats::TFormStats(StatisticsKeeper& keeper, QWidget* parent)
     // A dialog, so that the window manager keeps it above the main window.
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
     , m_keeper(keeper)
     , m_language(vestorine::French) {
-    dialogrole::expose(this);
     setWindowTitle(QString::fromUtf8(textsFor(vestorine::French).caption));
     move(120, 120);
     auto* layout = new QVBoxLayout(this);
@@ -95,7 +93,6 @@ TFormStats::TFormStats(StatisticsKeeper& keeper, QWidget* parent)
     createRows(layout);
     createButtons(layout);
     applyLanguage(vestorine::French);
-    smallwindow::closeOnEscape(this);
     smallwindow::returnPressesButtons(this);
     connect(&m_keeper, &StatisticsKeeper::changed, this, [this] {
         if (isVisible())
@@ -170,7 +167,7 @@ void TFormStats::showEvent(QShowEvent* event) {
     // Opening lands on the first figure, never on Reset.
     if (!event->spontaneous())
         Values[RowPlayed]->setFocus();
-    QWidget::showEvent(event);
+    QDialog::showEvent(event);
 }
 
 void TFormStats::refresh() {
