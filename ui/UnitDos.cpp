@@ -12,6 +12,7 @@
 #include "CardDraw.h"
 #include "Messages.h"
 #include "access/GridAccessible.h"
+#include "common/Colours.h"
 #include "common/Fonts.h"
 #include "common/SmallWindow.h"
 #include "common/WindowTexts.h"
@@ -30,16 +31,6 @@ int choiceOf(int row, int col) {
 
 GridGeometry backGrid(int cardWidth, int cardHeight) {
     return {QSize(cardWidth, cardHeight), GridSide, GridSide};
-}
-
-QFont sansFont(int pixels) {
-    return fonts::make(fonts::Family::Arial, pixels, true, true);
-}
-
-void setTextColour(QWidget* widget, QPalette::ColorRole role, quint32 colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, cards::toQColor(colour));
-    widget->setPalette(palette);
 }
 
 } // namespace
@@ -111,13 +102,13 @@ TFormDos::TFormDos(vestorine::CardBackChoice& back, QWidget* parent)
 
     Label1 = new QLabel(texts::text(words.invitation), this);
     Label1->setGeometry(16, 448, 223, 17);
-    Label1->setFont(sansFont(15));
-    setTextColour(Label1, QPalette::WindowText, 0x800000);
+    Label1->setFont(fonts::make(fonts::Family::Arial, 15, true, true));
+    colours::set(Label1, QPalette::WindowText, 0x800000);
 
     ButtonRandom = new QPushButton(texts::text(words.random), this);
     ButtonRandom->setGeometry(256, 445, 75, 25);
-    ButtonRandom->setFont(sansFont(12));
-    setTextColour(ButtonRandom, QPalette::ButtonText, 0xFF0000);
+    ButtonRandom->setFont(fonts::make(fonts::Family::Arial, 12, true, true));
+    colours::set(ButtonRandom, QPalette::ButtonText, 0xFF0000);
     // No default-button frame: Return presses whichever button has the focus.
     ButtonRandom->setAutoDefault(false);
     connect(ButtonRandom, &QPushButton::clicked, this, &TFormDos::ButtonRandomClick);

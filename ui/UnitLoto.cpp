@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "CardDraw.h"
 #include "Messages.h"
+#include "common/Colours.h"
 #include "common/Fonts.h"
 #include "common/SmallWindow.h"
 #include "common/WindowTexts.h"
@@ -17,10 +17,6 @@
 namespace {
 
 constexpr std::array<int, TFormLoto::SlotCount> SlotLeft{16, 56, 96, 136, 176, 216, 312};
-
-QFont sansFont(int pixels) {
-    return fonts::make(fonts::Family::Arial, pixels);
-}
 
 } // namespace
 
@@ -32,18 +28,14 @@ TFormLoto::TFormLoto(vestorine::RandomSource& random, QWidget* parent)
     setWindowTitle(texts::text(texts::lotoAtStart().title));
     resize(366, 124);
     move(192, 205);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, cards::toQColor(0x008000));
-    setPalette(palette);
+    colours::set(this, QPalette::Window, 0x008000);
     setAutoFillBackground(true);
 
     Label1 = new QLabel(texts::text(texts::lotoAtStart().invitation), this);
     Label1->setGeometry(16, 8, 337, 13);
     Label1->setAlignment(Qt::AlignCenter);
-    Label1->setFont(sansFont(11));
-    QPalette labelPalette = Label1->palette();
-    labelPalette.setColor(QPalette::WindowText, cards::toQColor(0x00FFFF));
-    Label1->setPalette(labelPalette);
+    Label1->setFont(fonts::make(fonts::Family::Arial, 11));
+    colours::set(Label1, QPalette::WindowText, 0x00FFFF);
     // Where the focus lands on opening, so that a screen reader reads the invitation first.
     Label1->setFocusPolicy(Qt::TabFocus);
     setAccessibleDescription(Label1->text());
@@ -60,7 +52,7 @@ void TFormLoto::createSlots() {
     for (int k = 0; k < SlotCount; ++k) {
         Edits[k] = new QLineEdit(this);
         Edits[k]->setGeometry(SlotLeft[k], 32, 33, 32);
-        Edits[k]->setFont(sansFont(21));
+        Edits[k]->setFont(fonts::make(fonts::Family::Arial, 21));
         const QString caption = k + 1 < SlotCount ? texts::text(texts::LotoButton).arg(k + 1)
                                                   : texts::text(texts::LotoComplementaryButton);
         Buttons[k] = new QPushButton(caption, this);

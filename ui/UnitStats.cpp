@@ -9,9 +9,9 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "CardDraw.h"
 #include "Messages.h"
 #include "StatisticsKeeper.h"
+#include "common/Colours.h"
 #include "common/Fonts.h"
 #include "common/SmallWindow.h"
 #include "common/WindowTexts.h"
@@ -19,10 +19,6 @@
 namespace {
 
 constexpr quint32 FigureColour = 0x800000; // navy
-
-QFont sansFont(int pixels, bool bold, bool italic = false) {
-    return fonts::make(fonts::Family::Arial, pixels, bold, italic);
-}
 
 using StatsTexts = texts::StatsTexts;
 static_assert(std::tuple_size_v<decltype(StatsTexts::rows)> == TFormStats::RowCount);
@@ -104,20 +100,20 @@ void TFormStats::createRows(QVBoxLayout* box) {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(24);
     grid->setVerticalSpacing(5);
-    QPalette figurePalette = palette();
-    figurePalette.setColor(QPalette::WindowText, cards::toQColor(FigureColour));
     int line = 0;
     for (int row = 0; row < RowCount; ++row) {
         // The rate and the streaks stand apart from the counts.
         if (row == RowWinRate)
             grid->addWidget(separator(this), line++, 0, 1, 2);
         Labels[row] = new QLabel(this);
-        Labels[row]->setFont(isDetail(row) ? sansFont(13, false, true) : sansFont(15, true));
+        Labels[row]->setFont(isDetail(row) ? fonts::make(fonts::Family::Arial, 13, false, true)
+                                           : fonts::make(fonts::Family::Arial, 15, true));
         Labels[row]->setIndent(isDetail(row) ? 18 : 0);
         Values[row] = new QLabel(this);
-        Values[row]->setFont(sansFont(isDetail(row) ? 13 : 15, !isDetail(row)));
+        Values[row]->setFont(
+            fonts::make(fonts::Family::Arial, isDetail(row) ? 13 : 15, !isDetail(row)));
         Values[row]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        Values[row]->setPalette(figurePalette);
+        colours::set(Values[row], QPalette::WindowText, FigureColour);
         Values[row]->setMinimumWidth(64);
         // The keyboard walks the figures, each named with what it counts, before the buttons.
         Values[row]->setFocusPolicy(Qt::TabFocus);
@@ -135,7 +131,7 @@ void TFormStats::createButtons(QVBoxLayout* box) {
     buttons->addStretch();
     buttons->addWidget(ButtonClose);
     for (QPushButton* button : {ButtonReset, ButtonClose}) {
-        button->setFont(sansFont(12, true));
+        button->setFont(fonts::make(fonts::Family::Arial, 12, true));
         button->setMinimumSize(75, 25);
         button->setAutoDefault(false);
     }
