@@ -31,38 +31,42 @@ bool isDetail(int row) {
     return row == TFormStats::RowWonByChain || row == TFormStats::RowWonAtReveal;
 }
 
-// Won over played with one decimal, written as each language writes it; a dash before any game.
+// Won over played with one decimal; a dash before any game. French sets the sign apart.
 QString winRate(const vestorine::Statistics& counts, int language) {
     if (counts.played == 0)
         return QStringLiteral("–");
-    const double percent = 100.0 * counts.won() / counts.played;
-    const QString number = QString::number(percent, 'f', 1);
-    if (language == vestorine::English)
-        return number + QLatin1Char('%');
-    return QString(number).replace(QLatin1Char('.'), QLatin1Char(',')) + QStringLiteral(" %");
+    const QLocale locale = texts::locale(language);
+    const QString number = locale.toString(100.0 * counts.won() / counts.played, 'f', 1);
+    return number + (language == vestorine::English ? QString() : QStringLiteral(" ")) +
+           locale.percent();
 }
 
-QString figure(const vestorine::Statistics& counts, int row, int language) {
+qlonglong count(const vestorine::Statistics& counts, int row) {
     switch (row) {
     case TFormStats::RowPlayed:
-        return QString::number(counts.played);
+        return counts.played;
     case TFormStats::RowWon:
-        return QString::number(counts.won());
+        return counts.won();
     case TFormStats::RowWonByChain:
-        return QString::number(counts.wonByChain);
+        return counts.wonByChain;
     case TFormStats::RowWonAtReveal:
-        return QString::number(counts.wonAtReveal);
+        return counts.wonAtReveal;
     case TFormStats::RowLost:
-        return QString::number(counts.lost);
+        return counts.lost;
     case TFormStats::RowAbandoned:
-        return QString::number(counts.abandoned);
-    case TFormStats::RowWinRate:
-        return winRate(counts, language);
+        return counts.abandoned;
     case TFormStats::RowCurrentStreak:
-        return QString::number(counts.currentStreak);
+        return counts.currentStreak;
     default:
-        return QString::number(counts.bestStreak);
+        return counts.bestStreak;
     }
+}
+
+// Each figure as the window's language writes it, thousands grouped.
+QString figure(const vestorine::Statistics& counts, int row, int language) {
+    if (row == TFormStats::RowWinRate)
+        return winRate(counts, language);
+    return texts::locale(language).toString(count(counts, row));
 }
 
 QFrame* separator(QWidget* parent) {
