@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
+#include <iterator>
 
 namespace vestorine {
 
@@ -85,9 +87,23 @@ std::optional<Cell> talonJump(const GameState& game, int currentRow) {
     const auto way = talonWay(game);
     if (!way || way->rows.empty())
         return std::nullopt;
-    const bool here = std::find(way->rows.begin(), way->rows.end(), currentRow) != way->rows.end();
-    // A suit's own row is the only one listed, so "here" only keeps a free row the player chose.
-    return Cell{here ? currentRow : way->rows.front(), way->col};
+    if (game.rowOfSuit(suitNumber(way->card)))
+        return Cell{way->rows.front(), way->col};
+    return Cell{freeRowJump(way->rows, game.FirstRow(), currentRow), way->col};
+}
+
+int freeRowJump(const std::vector<int>& free, int firstRow, int currentRow) {
+    // The chain can close only in the first card's cell, and no talon's home lies there while
+    // its row stays free: the offer keeps the chain going. Return still lets the player choose.
+    std::vector<int> rows;
+    std::copy_if(free.begin(), free.end(), std::back_inserter(rows),
+                 [firstRow](int row) { return row != firstRow; });
+    if (rows.empty())
+        return free.front();
+    // Ties go to the upper row, the first found.
+    return *std::min_element(rows.begin(), rows.end(), [currentRow](int a, int b) {
+        return std::abs(a - currentRow) < std::abs(b - currentRow);
+    });
 }
 
 Refusal refusalAt(const GameState& game, Cell cell) {
