@@ -152,3 +152,11 @@ QString TableAnswers::row(int row) const {
 QString TableAnswers::edge() const {
     return words(texts::spoken(m_game.Language()).edge);
 }
+
+QString TableAnswers::cell(int row, int col) const {
+    return m_cells.cellName(row, col);
+}
+
+QString TableAnswers::focus(int row, int col) const {
+    return QStringList{m_cells.gridName(), cell(row, col)}.join(QStringLiteral(". "));
+}
