@@ -68,7 +68,7 @@ public:
     bool Revealing() const { return m_revealing; }
     bool GameLost() const { return m_gameLost; }
     GamePhase phase() const;
-    // The row suit (1..4) owns, 0 while it owns none.
+    // The row the suit (1..4) owns, 0 while it owns none.
     int rowOfSuit(int suit) const;
     int MessageIndex() const { return m_messageIndex; }
     int Language() const { return m_language; }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
+#include <iterator>
 
 namespace vestorine {
 
@@ -45,13 +47,6 @@ int columnOfRankKey(char key) {
     }
 }
 
-int rowOfSuit(const GameState& game, int suit) {
-    for (int row = 1; row <= RowCount && suit != 0; ++row)
-        if (game.RowSuit(row) == suit)
-            return row;
-    return 0;
-}
-
 std::vector<int> freeRows(const GameState& game) {
     std::vector<int> rows;
     for (int row = 1; row <= RowCount; ++row)
@@ -64,7 +59,7 @@ std::optional<TalonWay> talonWay(const GameState& game) {
     if (!inChain(game))
         return std::nullopt;
     TalonWay way{game.CurrentCard(), columnOfCard(game.CurrentCard()), {}};
-    const int owned = rowOfSuit(game, suitNumber(way.card));
+    const int owned = game.rowOfSuit(suitNumber(way.card));
     way.rows = owned ? std::vector<int>{owned} : freeRows(game);
     return way;
 }
@@ -92,9 +87,23 @@ std::optional<Cell> talonJump(const GameState& game, int currentRow) {
     const auto way = talonWay(game);
     if (!way || way->rows.empty())
         return std::nullopt;
-    const bool here = std::find(way->rows.begin(), way->rows.end(), currentRow) != way->rows.end();
-    // A suit's own row is the only one listed, so "here" only keeps a free row the player chose.
-    return Cell{here ? currentRow : way->rows.front(), way->col};
+    if (game.rowOfSuit(suitNumber(way->card)))
+        return Cell{way->rows.front(), way->col};
+    return Cell{freeRowJump(way->rows, game.FirstRow(), currentRow), way->col};
+}
+
+int freeRowJump(const std::vector<int>& free, int firstRow, int currentRow) {
+    // The chain can close only in the first card's cell, and no talon's home lies there while
+    // its row stays free: the offer keeps the chain going. Return still lets the player choose.
+    std::vector<int> rows;
+    std::copy_if(free.begin(), free.end(), std::back_inserter(rows),
+                 [firstRow](int row) { return row != firstRow; });
+    if (rows.empty())
+        return free.front();
+    // Ties go to the upper row, the first found.
+    return *std::min_element(rows.begin(), rows.end(), [currentRow](int a, int b) {
+        return std::abs(a - currentRow) < std::abs(b - currentRow);
+    });
 }
 
 Refusal refusalAt(const GameState& game, Cell cell) {

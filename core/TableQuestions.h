@@ -22,9 +22,6 @@ int columnOfCard(int card);
 // any other key.
 int columnOfRankKey(char key);
 
-// The row the suit (1..4) owns, 0 while it owns none.
-int rowOfSuit(const GameState& game, int suit);
-
 // The rows no suit owns yet, top to bottom.
 std::vector<int> freeRows(const GameState& game);
 
@@ -44,9 +41,14 @@ std::optional<Cell> firstCell(const GameState& game);
 std::vector<Cell> faceDownCells(const GameState& game);
 
 // Where the key for the talon's home takes the cursor, standing in `currentRow`: the home cell
-// while the talon's suit owns a row; else its column in the current row when that row is free,
-// otherwise in the first free row. Nothing outside a chain.
+// while the talon's suit owns a row; else its column in the free row freeRowJump() gives.
+// Nothing outside a chain.
 std::optional<Cell> talonJump(const GameState& game, int currentRow);
+
+// Among the free rows (top to bottom, at least one), the one the jump key offers: any but the
+// first card's row while another is free; the current row when it is one of those, else the
+// nearest, the upper one of two as near.
+int freeRowJump(const std::vector<int>& free, int firstRow, int currentRow);
 
 // Why a click or a key on the cell would do nothing now; None when the game would act on it.
 enum class Refusal {

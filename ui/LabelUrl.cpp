@@ -5,14 +5,12 @@
 #include <QStyle>
 #include <QUrl>
 
-#include "CardDraw.h"
+#include "common/Colours.h"
 #include "common/ShellOpen.h"
 
 TLabelUrl::TLabelUrl(QWidget* parent)
     : QLabel(parent) {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::WindowText, cards::toQColor(0xFF0000));
-    setPalette(palette);
+    colours::set(this, QPalette::WindowText, 0xFF0000);
     QFont font = this->font();
     font.setBold(false);
     font.setItalic(false);

@@ -6,8 +6,8 @@
 #include <QShowEvent>
 #include <QStyle>
 
-#include "CardDraw.h"
 #include "LabelUrl.h"
+#include "common/Colours.h"
 #include "common/Emblem.h"
 #include "common/Fonts.h"
 #include "common/WindowTexts.h"
@@ -56,9 +56,7 @@ void TFormApropos::createBrand() {
     m_brand = new QLabel(texts::text(texts::about().brand), Panel1);
     m_brand->setGeometry(Panel1->contentsRect());
     m_brand->setAlignment(Qt::AlignCenter);
-    QPalette palette = m_brand->palette();
-    palette.setColor(QPalette::WindowText, cards::toQColor(0x808080));
-    m_brand->setPalette(palette);
+    colours::set(m_brand, QPalette::WindowText, 0x808080);
 
     Image1 = new QLabel(this);
     Image1->setGeometry(16, 80, 33, 33);

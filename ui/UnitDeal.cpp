@@ -8,7 +8,6 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -39,7 +38,6 @@ TFormDeal::TFormDeal(QWidget* parent)
                             static_cast<QWidget*>(LabelError), static_cast<QWidget*>(buttons)})
         box->addWidget(widget);
     box->setSizeConstraint(QLayout::SetFixedSize);
-    smallwindow::closeOnEscape(this);
     applyLanguage(vestorine::French);
 }
 
@@ -50,9 +48,8 @@ void TFormDeal::applyLanguage(int language) {
     m_prompt->setText(texts::text(words.prompt));
     ButtonOk->setText(texts::text(words.ok));
     ButtonCancel->setText(texts::text(words.cancel));
-    const QLocale locale(language == vestorine::English ? QLocale::English : QLocale::French);
-    LabelError->setText(
-        texts::text(words.notANumber).arg(locale.toString(vestorine::LastDealNumber)));
+    LabelError->setText(texts::text(words.notANumber)
+                            .arg(texts::locale(language).toString(vestorine::LastDealNumber)));
 }
 
 void TFormDeal::showFor(int current, int language) {

@@ -11,8 +11,8 @@
 #include "CardBack.h"
 #include "CardDraw.h"
 #include "Messages.h"
-#include "access/DialogRole.h"
 #include "access/GridAccessible.h"
+#include "common/Colours.h"
 #include "common/Fonts.h"
 #include "common/SmallWindow.h"
 #include "common/WindowTexts.h"
@@ -31,16 +31,6 @@ int choiceOf(int row, int col) {
 
 GridGeometry backGrid(int cardWidth, int cardHeight) {
     return {QSize(cardWidth, cardHeight), GridSide, GridSide};
-}
-
-QFont sansFont(int pixels) {
-    return fonts::make(fonts::Family::Arial, pixels, true, true);
-}
-
-void setTextColour(QWidget* widget, QPalette::ColorRole role, quint32 colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, cards::toQColor(colour));
-    widget->setPalette(palette);
 }
 
 } // namespace
@@ -93,10 +83,9 @@ private:
 TFormDos::TFormDos(vestorine::CardBackChoice& back, QWidget* parent)
     // A dialog, so that the window manager keeps it above the main window; with the usual
     // title-bar buttons of a window.
-    : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
     , m_back(back) {
-    dialogrole::expose(this);
     const texts::BackChooserTexts& words = texts::backChooserAtStart();
     setWindowTitle(texts::text(words.title));
     resize(350, 486);
@@ -113,16 +102,16 @@ TFormDos::TFormDos(vestorine::CardBackChoice& back, QWidget* parent)
 
     Label1 = new QLabel(texts::text(words.invitation), this);
     Label1->setGeometry(16, 448, 223, 17);
-    Label1->setFont(sansFont(15));
-    setTextColour(Label1, QPalette::WindowText, 0x800000);
+    Label1->setFont(fonts::make(fonts::Family::Arial, 15, true, true));
+    colours::set(Label1, QPalette::WindowText, 0x800000);
 
     ButtonRandom = new QPushButton(texts::text(words.random), this);
     ButtonRandom->setGeometry(256, 445, 75, 25);
-    ButtonRandom->setFont(sansFont(12));
-    setTextColour(ButtonRandom, QPalette::ButtonText, 0xFF0000);
+    ButtonRandom->setFont(fonts::make(fonts::Family::Arial, 12, true, true));
+    colours::set(ButtonRandom, QPalette::ButtonText, 0xFF0000);
+    // No default-button frame: Return presses whichever button has the focus.
+    ButtonRandom->setAutoDefault(false);
     connect(ButtonRandom, &QPushButton::clicked, this, &TFormDos::ButtonRandomClick);
-    // Escape does what the title bar's close does: no choice.
-    smallwindow::closeOnEscape(this);
     smallwindow::returnPressesButtons(this);
 }
 
@@ -176,7 +165,7 @@ void TFormDos::showEvent(QShowEvent* event) {
         m_cursor->moveTo(m_cursor->row(), m_cursor->column());
         m_grid->setFocus();
     }
-    QWidget::showEvent(event);
+    QDialog::showEvent(event);
 }
 
 void TFormDos::paintBacks() {

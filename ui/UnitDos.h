@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
 namespace vestorine {
 struct CardBackChoice;
@@ -12,7 +12,7 @@ class QLabel;
 class QPushButton;
 
 // The window where the player picks the back of the cards.
-class TFormDos : public QWidget {
+class TFormDos : public QDialog {
     Q_OBJECT
 public:
     explicit TFormDos(vestorine::CardBackChoice& back, QWidget* parent = nullptr);

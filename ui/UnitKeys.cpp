@@ -1,6 +1,5 @@
 #include "UnitKeys.h"
 
-#include "common/SmallWindow.h"
 #include "common/WindowTexts.h"
 
 #include <QPlainTextEdit>
@@ -12,12 +11,14 @@ TFormKeys::TFormKeys(QWidget* parent)
     setObjectName(QStringLiteral("TFormKeys"));
     m_text->setObjectName(QStringLiteral("KeyList"));
     m_text->setReadOnly(true);
-    // Tab leaves the text, so the reader's focus stays on it and not on a caret it cannot move.
+    // A caret the arrows move, though nothing can be typed: a screen reader follows it and says
+    // each line reached, in speech and in braille.
+    m_text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    // Tab leaves the text rather than typing nothing.
     m_text->setTabChangesFocus(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_text);
     resize(560, 300);
-    smallwindow::closeOnEscape(this);
 }
 
 void TFormKeys::applyLanguage(int language) {

@@ -8,9 +8,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "CardDraw.h"
 #include "Messages.h"
-#include "access/DialogRole.h"
+#include "common/Colours.h"
 #include "common/Fonts.h"
 #include "common/SmallWindow.h"
 #include "common/WindowTexts.h"
@@ -19,37 +18,27 @@ namespace {
 
 constexpr std::array<int, TFormLoto::SlotCount> SlotLeft{16, 56, 96, 136, 176, 216, 312};
 
-QFont sansFont(int pixels) {
-    return fonts::make(fonts::Family::Arial, pixels);
-}
-
 } // namespace
 
 TFormLoto::TFormLoto(vestorine::RandomSource& random, QWidget* parent)
     // A dialog, so that the window manager keeps it above the main window.
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
     , m_random(random) {
-    dialogrole::expose(this);
     setWindowTitle(texts::text(texts::lotoAtStart().title));
     resize(366, 124);
     move(192, 205);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, cards::toQColor(0x008000));
-    setPalette(palette);
+    colours::set(this, QPalette::Window, 0x008000);
     setAutoFillBackground(true);
 
     Label1 = new QLabel(texts::text(texts::lotoAtStart().invitation), this);
     Label1->setGeometry(16, 8, 337, 13);
     Label1->setAlignment(Qt::AlignCenter);
-    Label1->setFont(sansFont(11));
-    QPalette labelPalette = Label1->palette();
-    labelPalette.setColor(QPalette::WindowText, cards::toQColor(0x00FFFF));
-    Label1->setPalette(labelPalette);
+    Label1->setFont(fonts::make(fonts::Family::Arial, 11));
+    colours::set(Label1, QPalette::WindowText, 0x00FFFF);
     // Where the focus lands on opening, so that a screen reader reads the invitation first.
     Label1->setFocusPolicy(Qt::TabFocus);
     setAccessibleDescription(Label1->text());
-    smallwindow::closeOnEscape(this);
 
     TimerLoto = new QTimer(this);
     TimerLoto->setInterval(50);
@@ -63,11 +52,12 @@ void TFormLoto::createSlots() {
     for (int k = 0; k < SlotCount; ++k) {
         Edits[k] = new QLineEdit(this);
         Edits[k]->setGeometry(SlotLeft[k], 32, 33, 32);
-        Edits[k]->setFont(sansFont(21));
+        Edits[k]->setFont(fonts::make(fonts::Family::Arial, 21));
         const QString caption = k + 1 < SlotCount ? texts::text(texts::LotoButton).arg(k + 1)
                                                   : texts::text(texts::LotoComplementaryButton);
         Buttons[k] = new QPushButton(caption, this);
         Buttons[k]->setGeometry(SlotLeft[k], 72, 33, 25);
+        Buttons[k]->setAutoDefault(false);
         // Only the mouse draws: the buttons' own click, which the keyboard can also give, is
         // never used.
         Buttons[k]->installEventFilter(this);
@@ -103,7 +93,7 @@ void TFormLoto::showEvent(QShowEvent* event) {
         resetGrid();
         Label1->setFocus();
     }
-    QWidget::showEvent(event);
+    QDialog::showEvent(event);
 }
 
 void TFormLoto::resetGrid() {
@@ -122,7 +112,7 @@ bool TFormLoto::eventFilter(QObject* watched, QEvent* event) {
     const bool press =
         event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
     if (at == Buttons.end() || !(press || event->type() == QEvent::MouseButtonRelease))
-        return QWidget::eventFilter(watched, event);
+        return QDialog::eventFilter(watched, event);
     const int slot = int(at - Buttons.begin()) + 1;
     if ((*at)->isEnabled()) {
         if (press)

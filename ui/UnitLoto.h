@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include <QWidget>
+#include <QDialog>
 
 #include "Lottery.h"
 
@@ -17,7 +17,7 @@ class QTimer;
 
 // The reward window that draws lottery numbers: six distinct numbers from 1 to 49 and a
 // seventh, complementary one, each spun while its button is held down.
-class TFormLoto : public QWidget {
+class TFormLoto : public QDialog {
     Q_OBJECT
 public:
     static constexpr int SlotCount = vestorine::Lottery::SlotCount;

@@ -9,10 +9,9 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "CardDraw.h"
 #include "Messages.h"
 #include "StatisticsKeeper.h"
-#include "access/DialogRole.h"
+#include "common/Colours.h"
 #include "common/Fonts.h"
 #include "common/SmallWindow.h"
 #include "common/WindowTexts.h"
@@ -20,10 +19,6 @@
 namespace {
 
 constexpr quint32 FigureColour = 0x800000; // navy
-
-QFont sansFont(int pixels, bool bold, bool italic = false) {
-    return fonts::make(fonts::Family::Arial, pixels, bold, italic);
-}
 
 using StatsTexts = texts::StatsTexts;
 static_assert(std::tuple_size_v<decltype(StatsTexts::rows)> == TFormStats::RowCount);
@@ -36,38 +31,42 @@ bool isDetail(int row) {
     return row == TFormStats::RowWonByChain || row == TFormStats::RowWonAtReveal;
 }
 
-// Won over played with one decimal, written as each language writes it; a dash before any game.
+// Won over played with one decimal; a dash before any game. French sets the sign apart.
 QString winRate(const vestorine::Statistics& counts, int language) {
     if (counts.played == 0)
         return QStringLiteral("–");
-    const double percent = 100.0 * counts.won() / counts.played;
-    const QString number = QString::number(percent, 'f', 1);
-    if (language == vestorine::English)
-        return number + QLatin1Char('%');
-    return QString(number).replace(QLatin1Char('.'), QLatin1Char(',')) + QStringLiteral(" %");
+    const QLocale locale = texts::locale(language);
+    const QString number = locale.toString(100.0 * counts.won() / counts.played, 'f', 1);
+    return number + (language == vestorine::English ? QString() : QStringLiteral(" ")) +
+           locale.percent();
 }
 
-QString figure(const vestorine::Statistics& counts, int row, int language) {
+qlonglong count(const vestorine::Statistics& counts, int row) {
     switch (row) {
     case TFormStats::RowPlayed:
-        return QString::number(counts.played);
+        return counts.played;
     case TFormStats::RowWon:
-        return QString::number(counts.won());
+        return counts.won();
     case TFormStats::RowWonByChain:
-        return QString::number(counts.wonByChain);
+        return counts.wonByChain;
     case TFormStats::RowWonAtReveal:
-        return QString::number(counts.wonAtReveal);
+        return counts.wonAtReveal;
     case TFormStats::RowLost:
-        return QString::number(counts.lost);
+        return counts.lost;
     case TFormStats::RowAbandoned:
-        return QString::number(counts.abandoned);
-    case TFormStats::RowWinRate:
-        return winRate(counts, language);
+        return counts.abandoned;
     case TFormStats::RowCurrentStreak:
-        return QString::number(counts.currentStreak);
+        return counts.currentStreak;
     default:
-        return QString::number(counts.bestStreak);
+        return counts.bestStreak;
     }
+}
+
+// Each figure as the window's language writes it, thousands grouped.
+QString figure(const vestorine::Statistics& counts, int row, int language) {
+    if (row == TFormStats::RowWinRate)
+        return winRate(counts, language);
+    return texts::locale(language).toString(count(counts, row));
 }
 
 QFrame* separator(QWidget* parent) {
@@ -81,11 +80,10 @@ QFrame* separator(QWidget* parent) {
 
 TFormStats::TFormStats(StatisticsKeeper& keeper, QWidget* parent)
     // A dialog, so that the window manager keeps it above the main window.
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
     , m_keeper(keeper)
     , m_language(vestorine::French) {
-    dialogrole::expose(this);
     setWindowTitle(QString::fromUtf8(textsFor(vestorine::French).caption));
     move(120, 120);
     auto* layout = new QVBoxLayout(this);
@@ -95,7 +93,6 @@ TFormStats::TFormStats(StatisticsKeeper& keeper, QWidget* parent)
     createRows(layout);
     createButtons(layout);
     applyLanguage(vestorine::French);
-    smallwindow::closeOnEscape(this);
     smallwindow::returnPressesButtons(this);
     connect(&m_keeper, &StatisticsKeeper::changed, this, [this] {
         if (isVisible())
@@ -107,20 +104,20 @@ void TFormStats::createRows(QVBoxLayout* box) {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(24);
     grid->setVerticalSpacing(5);
-    QPalette figurePalette = palette();
-    figurePalette.setColor(QPalette::WindowText, cards::toQColor(FigureColour));
     int line = 0;
     for (int row = 0; row < RowCount; ++row) {
         // The rate and the streaks stand apart from the counts.
         if (row == RowWinRate)
             grid->addWidget(separator(this), line++, 0, 1, 2);
         Labels[row] = new QLabel(this);
-        Labels[row]->setFont(isDetail(row) ? sansFont(13, false, true) : sansFont(15, true));
+        Labels[row]->setFont(isDetail(row) ? fonts::make(fonts::Family::Arial, 13, false, true)
+                                           : fonts::make(fonts::Family::Arial, 15, true));
         Labels[row]->setIndent(isDetail(row) ? 18 : 0);
         Values[row] = new QLabel(this);
-        Values[row]->setFont(sansFont(isDetail(row) ? 13 : 15, !isDetail(row)));
+        Values[row]->setFont(
+            fonts::make(fonts::Family::Arial, isDetail(row) ? 13 : 15, !isDetail(row)));
         Values[row]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        Values[row]->setPalette(figurePalette);
+        colours::set(Values[row], QPalette::WindowText, FigureColour);
         Values[row]->setMinimumWidth(64);
         // The keyboard walks the figures, each named with what it counts, before the buttons.
         Values[row]->setFocusPolicy(Qt::TabFocus);
@@ -138,7 +135,7 @@ void TFormStats::createButtons(QVBoxLayout* box) {
     buttons->addStretch();
     buttons->addWidget(ButtonClose);
     for (QPushButton* button : {ButtonReset, ButtonClose}) {
-        button->setFont(sansFont(12, true));
+        button->setFont(fonts::make(fonts::Family::Arial, 12, true));
         button->setMinimumSize(75, 25);
         button->setAutoDefault(false);
     }
@@ -170,7 +167,7 @@ void TFormStats::showEvent(QShowEvent* event) {
     // Opening lands on the first figure, never on Reset.
     if (!event->spontaneous())
         Values[RowPlayed]->setFocus();
-    QWidget::showEvent(event);
+    QDialog::showEvent(event);
 }
 
 void TFormStats::refresh() {

@@ -3,7 +3,7 @@
 #include <array>
 #include <functional>
 
-#include <QWidget>
+#include <QDialog>
 
 namespace vestorine {
 struct Statistics;
@@ -15,7 +15,7 @@ class QVBoxLayout;
 class StatisticsKeeper;
 
 // The statistics window: the counts of the games played, and a button that sets them to zero.
-class TFormStats : public QWidget {
+class TFormStats : public QDialog {
     Q_OBJECT
 public:
     // The rows of figures, top to bottom.

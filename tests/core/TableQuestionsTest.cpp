@@ -55,6 +55,14 @@ TEST(TableQuestions, RankKeysAndCardsShareTheColumns) {
     EXPECT_EQ(columnOfCard(EmptyCell), 0);
 }
 
+TEST(TableQuestions, FreeRowJumpSparesTheFirstCardsRowWhileAnotherIsFree) {
+    const std::vector<std::tuple<std::vector<int>, int, int, int>> cases{
+        {{1, 2, 3, 4}, 1, 3, 3}, {{1, 2, 3, 4}, 1, 1, 2}, {{1, 3, 4}, 2, 2, 1},
+        {{2, 4}, 3, 1, 2},       {{1, 4}, 4, 4, 1},       {{3}, 3, 1, 3}};
+    for (const auto& [free, first, current, jump] : cases)
+        EXPECT_EQ(freeRowJump(free, first, current), jump) << first << " " << current;
+}
+
 TEST_F(TableQuestionsTest, NothingToTellBeforeADeal) {
     EXPECT_FALSE(talonWay(game));
     EXPECT_FALSE(firstCell(game));
@@ -79,7 +87,7 @@ TEST_F(TableQuestionsTest, FollowTheChainStepByStep) {
     const std::vector<Step> steps{
         {{0, 0}, KingOfSuit2, 2, {1, 2, 3, 4}, {1, 2, 3, 4}, 3, {3, 2}, 31},
         {{2, 2}, QueenOfSuit2, 3, {2}, {1, 3, 4}, 4, {2, 3}, 30},
-        {{2, 3}, AceOfSuit1, 1, {1, 3, 4}, {1, 3, 4}, 2, {1, 1}, 29},
+        {{2, 3}, AceOfSuit1, 1, {1, 3, 4}, {1, 3, 4}, 2, {3, 1}, 29},
     };
     deal();
     EXPECT_EQ(faceDownCells(game).size(), 32u);
@@ -104,8 +112,8 @@ TEST_F(TableQuestionsTest, FollowTheChainStepByStep) {
     EXPECT_EQ(std::count(down.begin(), down.end(), Cell{1, 1}), 0);
     // A free current row keeps the player's choice for a suit without a row.
     EXPECT_EQ(talonJump(game, 4), (Cell{4, 1}));
-    EXPECT_EQ(rowOfSuit(game, 2), 2);
-    EXPECT_EQ(rowOfSuit(game, 1), 0);
+    EXPECT_EQ(game.rowOfSuit(2), 2);
+    EXPECT_EQ(game.rowOfSuit(1), 0);
 }
 
 TEST_F(TableQuestionsTest, ClosedChainLeavesTheRestFaceDown) {
@@ -116,7 +124,7 @@ TEST_F(TableQuestionsTest, ClosedChainLeavesTheRestFaceDown) {
     ASSERT_EQ(game.Place(1, 1).outcome, PlaceOutcome::ChainClosed);
     EXPECT_FALSE(talonWay(game));
     EXPECT_FALSE(talonJump(game, 1));
-    EXPECT_EQ(rowOfSuit(game, 1), 1);
+    EXPECT_EQ(game.rowOfSuit(1), 1);
     EXPECT_EQ(freeRows(game), (std::vector<int>{3, 4}));
     EXPECT_EQ(faceDownCells(game).size(), 29u);
     game.Reveal(4, 8);

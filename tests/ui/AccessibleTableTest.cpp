@@ -52,6 +52,10 @@ TEST_F(AccessibleTableTest, GridIsATableOfCellsNamedByWhatWasPainted) {
     EXPECT_EQ(grid()->indexOfChild(cell), 10);
     EXPECT_EQ(cell->tableCellInterface(), nullptr);
     EXPECT_EQ(cell->text(QAccessible::Name), "rangée 2, colonne 3 : vide");
+    // The mouse's strict test: the corner pixel belongs to no cell, the next one inward does.
+    const QPoint corner = jeu()->mapToGlobal(geometry.cellRect(2, 3).topLeft());
+    EXPECT_EQ(grid()->childAt(corner.x(), corner.y()), nullptr);
+    EXPECT_EQ(grid()->childAt(corner.x() + 1, corner.y() + 1), cell);
 
     struct Named {
         int row;

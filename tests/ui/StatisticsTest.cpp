@@ -217,6 +217,16 @@ TEST_F(StatsTest, WindowFollowsTheLanguageAndTheGames) {
     EXPECT_FALSE(stats.isVisible());
 }
 
+TEST_F(StatsTest, LargeFiguresAreGroupedAsTheLanguageGroupsThem) {
+    writeFile(QByteArray::fromStdString(vestorine::formatStatistics({12345, 0, 0, 0, 0, 0, 0})));
+    stats.showStats();
+    for (const auto& [language, played] :
+         {std::pair(vestorine::English, "12,345"), std::pair(vestorine::French, "12\u202f345")}) {
+        switchTo(language);
+        EXPECT_EQ(stats.Values[TFormStats::RowPlayed]->text(), QString::fromUtf8(played));
+    }
+}
+
 TEST_F(StatsTest, ResetAsksFirstThenZeroesAndWrites) {
     winByChain();
     stats.showStats();

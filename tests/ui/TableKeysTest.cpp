@@ -115,6 +115,20 @@ TEST_F(TableKeysTest, JumpKeysReachTheTalonsHomeTheRanksAndTheNextFaceDownCard) 
     EXPECT_EQ(at(), std::pair(1, 3));
 }
 
+TEST_F(TableKeysTest, KeysThatLeaveTheCursorInPlaceSayWhereItIs) {
+    switchTo(English);
+    deal(layouts::fullChain());
+    press(1, 1); // the king of clubs: column 2, any row but the first card's
+    goTo(3, 2);
+    for (const Qt::Key k : {Qt::Key_H, Qt::Key_K})
+        EXPECT_EQ(answer(k), "row 3, column 2: face down") << k;
+    key(Qt::Key_Tab);
+    QCoreApplication::processEvents(); // Tab settles the focus first, then it is said
+    QCoreApplication::processEvents();
+    EXPECT_EQ(announcer()->announcement(),
+              "card grid, 4 rows of 8 cells. row 3, column 2: face down");
+}
+
 TEST_F(TableKeysTest, QuestionsAnswerFromTheTableInBothLanguages) {
     struct Question {
         Qt::Key key;

@@ -1,6 +1,7 @@
 #include "access/GridAccessible.h"
 
 #include "access/AccessibleChildren.h"
+#include "table/TableGeometry.h"
 
 #include <QAccessibleWidget>
 #include <QWidget>
@@ -76,10 +77,11 @@ public:
     QAccessibleInterface* childAt(int x, int y) const override {
         if (!m_cells)
             return nullptr;
+        // The mouse's strict test: an edge pixel belongs to no cell for either of them.
         const QPoint local = widget()->mapFromGlobal(QPoint(x, y));
         for (int row = 1; row <= m_cells->rowCount(); ++row)
             for (int col = 1; col <= m_cells->columnCount(); ++col)
-                if (m_cells->cellRect(row, col).contains(local))
+                if (GridGeometry::strictlyInside(m_cells->cellRect(row, col), local))
                     return cellOf(row, col);
         return nullptr;
     }

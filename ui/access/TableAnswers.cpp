@@ -53,7 +53,7 @@ QString TableAnswers::talon() const {
         return outsideChain();
     const texts::SpokenTexts& say = texts::spoken(m_game.Language());
     const QString card = QString::fromStdString(vestorine::cardName(way->card, m_game.Language()));
-    if (way->rows.size() == 1 && vestorine::rowOfSuit(m_game, vestorine::suitNumber(way->card)))
+    if (way->rows.size() == 1 && m_game.rowOfSuit(vestorine::suitNumber(way->card)))
         return words(say.goesTo).arg(card).arg(way->col).arg(way->rows.front());
     // "1, 3 or 4"
     QString rows;
@@ -151,4 +151,12 @@ QString TableAnswers::row(int row) const {
 
 QString TableAnswers::edge() const {
     return words(texts::spoken(m_game.Language()).edge);
+}
+
+QString TableAnswers::cell(int row, int col) const {
+    return m_cells.cellName(row, col);
+}
+
+QString TableAnswers::focus(int row, int col) const {
+    return QStringList{m_cells.gridName(), cell(row, col)}.join(QStringLiteral(". "));
 }

@@ -25,6 +25,10 @@ public:
     // The row's cells by column.
     QString row(int row) const;
     QString edge() const;
+    // The cell by its place and what it shows, as the cursor reads it.
+    QString cell(int row, int col) const;
+    // The grid, then the cell: where the focus stands.
+    QString focus(int row, int col) const;
 
 private:
     QString outsideChain() const;

@@ -10,16 +10,21 @@
 TableKeys::TableKeys(QWidget* grid, const vestorine::GameState& game, CellCursor* cursor,
                      const TableCells& cells, StatusAnnouncer* announcer)
     : QObject(grid)
+    , m_grid(grid)
     , m_game(game)
     , m_cursor(cursor)
     , m_answers(game, cells)
     , m_announcer(announcer) {
     grid->installEventFilter(this);
+    connect(cursor, &CellCursor::stayed, this, &TableKeys::sayWhere);
 }
 
 bool TableKeys::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
+        // Nothing else on the table takes the focus, so Tab leaves it on the grid, unsaid.
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            QMetaObject::invokeMethod(this, &TableKeys::sayFocus, Qt::QueuedConnection);
         if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && keyPressed(key->key()))
             return true;
     }
@@ -57,11 +62,26 @@ bool TableKeys::keyPressed(int key) {
     }
 }
 
+void TableKeys::sayWhere(int row, int col) {
+    m_announcer->addDetail(m_answers.cell(row, col));
+}
+
+void TableKeys::sayFocus() {
+    if (m_grid->hasFocus())
+        m_announcer->addDetail(m_answers.focus(m_cursor->row(), m_cursor->column()));
+}
+
 void TableKeys::jumpHome() {
-    if (const auto cell = vestorine::talonJump(m_game, m_cursor->row()))
-        m_cursor->jumpTo(cell->row, cell->col);
-    else
+    const auto cell = vestorine::talonJump(m_game, m_cursor->row());
+    if (!cell) {
         m_announcer->addDetail(m_answers.talon());
+        return;
+    }
+    m_cursor->show();
+    if (cell->row == m_cursor->row() && cell->col == m_cursor->column())
+        sayWhere(cell->row, cell->col);
+    else
+        m_cursor->jumpTo(cell->row, cell->col);
 }
 
 // The next face-down cell after the cursor, reading row by row and starting over at the top.

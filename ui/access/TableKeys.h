@@ -15,6 +15,7 @@ class GameState;
 // The table's letter keys for a player who cannot see it: H jumps to the talon's home cell, N to
 // the next face-down card; W, R, F, D, S and L ask about the talon, the rows, the first cell, the
 // cards face down, the whole table and the current row, answered at once through the announcer.
+// A key that leaves the cursor where it is, Tab included, says where that is.
 class TableKeys : public QObject {
     Q_OBJECT
 public:
@@ -28,9 +29,13 @@ protected:
 
 private:
     bool keyPressed(int key);
+    // The cursor already on the cell a key leads to: the reader hears where it is.
+    void sayWhere(int row, int col);
+    void sayFocus();
     void jumpHome();
     void jumpToNextFaceDown();
 
+    QWidget* m_grid;
     const vestorine::GameState& m_game;
     CellCursor* m_cursor;
     TableAnswers m_answers;

@@ -6,27 +6,6 @@
 
 namespace {
 
-// Sees the keys the window itself receives, those its children ignored included.
-class EscapeCloses : public QObject {
-public:
-    explicit EscapeCloses(QWidget* window)
-        : QObject(window)
-        , m_window(window) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == m_window && event->type() == QEvent::KeyPress &&
-            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-            m_window->close();
-            return true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QWidget* m_window;
-};
-
 // A button that is not its window's default lets Return pass up to the window.
 class ReturnPresses : public QObject {
 public:
@@ -60,10 +39,6 @@ void smallwindow::showOrRaise(QWidget* window) {
     }
     window->raise();
     window->activateWindow();
-}
-
-void smallwindow::closeOnEscape(QWidget* window) {
-    window->installEventFilter(new EscapeCloses(window));
 }
 
 void smallwindow::returnPressesButtons(QWidget* window) {

@@ -348,6 +348,10 @@ QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
+QLocale locale(int language) {
+    return QLocale(language == vestorine::English ? QLocale::English : QLocale::French);
+}
+
 const MainTexts& mainWindow(int language) {
     return pick(language, EnglishMain, FrenchMain);
 }

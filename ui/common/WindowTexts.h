@@ -14,6 +14,8 @@
 namespace texts {
 
 QString text(const char* utf8);
+// How the language (English or French) writes its numbers.
+QLocale locale(int language);
 
 // The main window's menu after a language switch; the deal button is named like its item.
 struct MainTexts {

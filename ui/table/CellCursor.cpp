@@ -123,6 +123,8 @@ bool CellCursor::keyPressed(int key, Qt::KeyboardModifiers modifiers) {
         emit moved(m_row, m_col);
     else if (arrow)
         emit edge();
+    else
+        emit stayed(m_row, m_col);
     return true;
 }
 

@@ -38,6 +38,8 @@ signals:
     void activated(int row, int col);
     // An arrow found the cursor at the edge it points to.
     void edge();
+    // Any other move key led to the cell the cursor was on already.
+    void stayed(int row, int col);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -7,16 +7,17 @@ QRect GridGeometry::cellRect(int row, int col) const {
 }
 
 std::optional<GridGeometry::Cell> GridGeometry::cellAt(QPoint p) const {
-    for (int row = 1; row <= rows; ++row) {
-        for (int col = 1; col <= columns; ++col) {
-            const QRect r = cellRect(row, col);
-            // Strict on all four sides; QRect's own right() and bottom() are one pixel short.
-            if (r.x() < p.x() && p.x() < r.x() + r.width() && r.y() < p.y() &&
-                p.y() < r.y() + r.height())
+    for (int row = 1; row <= rows; ++row)
+        for (int col = 1; col <= columns; ++col)
+            if (strictlyInside(cellRect(row, col), p))
                 return Cell{row, col};
-        }
-    }
     return std::nullopt;
+}
+
+bool GridGeometry::strictlyInside(QRect r, QPoint p) {
+    // Strict on all four sides; QRect's own right() and bottom() are one pixel short.
+    return r.x() < p.x() && p.x() < r.x() + r.width() && r.y() < p.y() &&
+           p.y() < r.y() + r.height();
 }
 
 TableGeometry::TableGeometry(int cardWidth, int cardHeight)

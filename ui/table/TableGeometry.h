@@ -25,6 +25,8 @@ struct GridGeometry {
     // The cell holding a point. Borders on the left and top edges and the gaps belong to no
     // cell: every comparison is strict. Cells are tried row by row; the first match counts.
     std::optional<Cell> cellAt(QPoint point) const;
+    // The strict test of one cell, for every other place that finds a cell by a point.
+    static bool strictlyInside(QRect cell, QPoint point);
 };
 
 // Where everything of the table lies for a card size W × H, in the window's client coordinates
