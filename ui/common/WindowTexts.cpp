@@ -406,10 +406,6 @@ const FileTexts& files(int language) {
     return pick(language, EnglishFiles, FrenchFiles);
 }
 
-QLocale locale(int language) {
-    return QLocale(language == vestorine::English ? QLocale::English : QLocale::French);
-}
-
 QString cause(int language, int error) {
     const FileTexts& words = files(language);
     switch (error) {

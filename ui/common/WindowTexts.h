@@ -220,8 +220,6 @@ struct FileTexts {
     const char* otherCause; // %1 the system's error number
 };
 const FileTexts& files(int language);
-// Numbers as the language writes them.
-QLocale locale(int language);
 // The cause of a failed file operation, from its errno, in words of the language.
 QString cause(int language, int error);
 
