@@ -1,5 +1,6 @@
 #include "LabelUrl.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
@@ -8,8 +9,44 @@
 #include "common/Colours.h"
 #include "common/ShellOpen.h"
 
+namespace {
+
+// A screen reader hears the address as a link it can follow, not as a label.
+class LinkInterface : public QAccessibleWidget {
+public:
+    explicit LinkInterface(TLabelUrl* label)
+        : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return label()->text();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} << QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction())
+            label()->follow();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    TLabelUrl* label() const { return static_cast<TLabelUrl*>(widget()); }
+};
+
+QAccessibleInterface* linkFactory(const QString&, QObject* object) {
+    auto* label = qobject_cast<TLabelUrl*>(object);
+    return label ? new LinkInterface(label) : nullptr;
+}
+
+} // namespace
+
 TLabelUrl::TLabelUrl(QWidget* parent)
     : QLabel(parent) {
+    // Qt keeps one copy of a factory however often it is installed.
+    QAccessible::installFactory(linkFactory);
     colours::set(this, QPalette::WindowText, 0xFF0000);
     QFont font = this->font();
     font.setBold(false);

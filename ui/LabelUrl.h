@@ -19,6 +19,8 @@ public:
 
     // Where the text is drawn: only there does the label show its hand and take clicks.
     QRect textRect() const;
+    // What a click on the text, a key or a screen reader's press does.
+    void follow();
 
     // Called first when the label is clicked, before the address is opened.
     Callback OnClick;
@@ -36,7 +38,6 @@ protected:
 
 private:
     void followPointer(QPoint pos);
-    void follow();
 
     QString m_url;
     bool m_pressed = false;

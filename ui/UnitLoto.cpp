@@ -36,9 +36,6 @@ TFormLoto::TFormLoto(vestorine::RandomSource& random, QWidget* parent)
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setFont(fonts::make(fonts::Family::Arial, 11));
     colours::set(Label1, QPalette::WindowText, 0x00FFFF);
-    // Where the focus lands on opening, so that a screen reader reads the invitation first.
-    Label1->setFocusPolicy(Qt::TabFocus);
-    setAccessibleDescription(Label1->text());
 
     TimerLoto = new QTimer(this);
     TimerLoto->setInterval(50);
@@ -72,7 +69,6 @@ void TFormLoto::applyLanguage(int language) {
     const texts::LotoTexts& words = texts::loto(language);
     setWindowTitle(texts::text(words.title));
     Label1->setText(texts::text(words.invitation));
-    setAccessibleDescription(Label1->text());
     nameSlots(language);
 }
 
@@ -91,7 +87,9 @@ void TFormLoto::nameSlots(int language) {
 void TFormLoto::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         resetGrid();
-        Label1->setFocus();
+        // The window itself takes the focus: a screen reader names it and reads the invitation
+        // once, among its loose texts, before Tab walks the numbers.
+        setFocus();
     }
     QDialog::showEvent(event);
 }

@@ -175,7 +175,11 @@ void TFormStats::refresh() {
     const QString spoken = texts::text(texts::statsFigure(m_language));
     for (int row = 0; row < RowCount; ++row) {
         Values[row]->setText(figure(counts, row, m_language));
-        Values[row]->setAccessibleName(spoken.arg(Labels[row]->text(), Values[row]->text()));
+        const QString name = spoken.arg(Labels[row]->text(), Values[row]->text());
+        Values[row]->setAccessibleName(name);
+        // Named alike, the label and its figure are one loose text to a screen reader reading
+        // the window, which says each only once.
+        Labels[row]->setAccessibleName(name);
     }
 }
 

@@ -146,6 +146,9 @@ TEST_F(ShellTest, TabReachesTheLinkAndAKeyOpensIt) {
               about.Label1->text());
     QTest::keyClick(about.BitBtn1, Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), about.LabelUrl1);
+    QAccessibleInterface* link = QAccessible::queryAccessibleInterface(about.LabelUrl1);
+    EXPECT_EQ(link->role(), QAccessible::Link);
+    EXPECT_EQ(link->text(QAccessible::Name), about.LabelUrl1->Url());
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
         events.clear();
         QTest::keyClick(about.LabelUrl1, key);
