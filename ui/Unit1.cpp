@@ -12,6 +12,7 @@
 #include "access/DeferredPress.h"
 #include "access/StatusAnnouncer.h"
 #include "access/TableCells.h"
+#include "common/Colours.h"
 #include "common/Emblem.h"
 #include "common/Fonts.h"
 #include "common/ProblemBox.h"
@@ -41,12 +42,6 @@ namespace {
 
 constexpr quint32 LegendColour = 0x800000; // navy
 constexpr int BlinkPeriodMs = 200;
-
-void setTextColour(QWidget* widget, quint32 colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, cards::toQColor(colour));
-    widget->setPalette(palette);
-}
 
 } // namespace
 
@@ -102,9 +97,7 @@ void TForm1::FormCreate() {
 void TForm1::createControls() {
     auto* table = new QWidget(this);
     table->setObjectName(QStringLiteral("table"));
-    QPalette palette = table->palette();
-    palette.setColor(QPalette::Window, cards::toQColor(TableColour));
-    table->setPalette(palette);
+    colours::set(table, QPalette::Window, TableColour);
     table->setAutoFillBackground(true);
     setCentralWidget(table);
     createPictures(table);
@@ -159,7 +152,7 @@ void TForm1::createLabels(QWidget* table) {
     LabelCartes->setTextFormat(Qt::PlainText);
     LabelCartes->setGeometry(QRect(m_geometry.legendPos(), QSize(627, 19)));
     LabelCartes->setFont(fonts::make(fonts::Family::TimesNewRoman, 16));
-    setTextColour(LabelCartes, LegendColour);
+    colours::set(LabelCartes, QPalette::WindowText, LegendColour);
     LabelCartes->hide();
 
     LabelInfo = new QLabel(table);
@@ -170,7 +163,7 @@ void TForm1::createLabels(QWidget* table) {
     // The longest French invitation needs a second line at 14 points.
     LabelInfo->setWordWrap(true);
     LabelInfo->setFont(fonts::make(fonts::Family::TimesNewRoman, 19, true, true));
-    setTextColour(LabelInfo, StatusColour);
+    colours::set(LabelInfo, QPalette::WindowText, StatusColour);
     m_announcer = new StatusAnnouncer(LabelInfo);
 }
 

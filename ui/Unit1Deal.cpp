@@ -7,6 +7,7 @@
 #include "UnitLoto.h"
 #include "access/StatusAnnouncer.h"
 #include "access/TableCells.h"
+#include "common/Colours.h"
 #include "common/WindowTexts.h"
 #include "table/CardImage.h"
 #include "table/HeldTimers.h"
@@ -111,9 +112,7 @@ void TForm1::showStatus() {
 }
 
 void TForm1::setStatusFont(int points) {
-    QPalette palette = LabelInfo->palette();
-    palette.setColor(QPalette::WindowText, cards::toQColor(StatusColour));
-    LabelInfo->setPalette(palette);
+    colours::set(LabelInfo, QPalette::WindowText, StatusColour);
     if (points > 0) {
         QFont font = LabelInfo->font();
         font.setPointSize(points);
