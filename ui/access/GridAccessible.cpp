@@ -30,9 +30,10 @@ public:
         const QRect cell = m_cells->cellRect(m_row, m_col);
         return {owner()->mapToGlobal(cell.topLeft()), cell.size()};
     }
-    QAccessible::Role role() const override {
-        return m_cells && m_cells->readAsList() ? QAccessible::ListItem : QAccessible::Cell;
-    }
+    // An item, not a table cell, in either grid: a screen reader brailles a table cell only as
+    // part of its row, read through the table interface the grid leaves out; an item it
+    // brailles by its own name.
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override {
         QAccessible::State state = shownState();
         state.focusable = true;
