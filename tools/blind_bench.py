@@ -84,7 +84,7 @@ class Ears:
                 self.heard(text or str(event.any_data), note=True)
             elif event.type.startswith("object:state-changed:showing"):
                 if role == pyatspi.ROLE_NOTIFICATION and event.detail1:
-                    self.heard(text, note=True)
+                    self.heard(" ".join(c.name for c in source), note=True)
             elif event.type.startswith("object:state-changed:focused"):
                 if event.detail1:
                     self.focused(source, role, text)
