@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QCoreApplication>
+#include <private/qhighdpiscaling_p.h>
 
 #include <vector>
 
@@ -172,4 +173,19 @@ TEST_F(AccessibleTableTest, DealAndResumeAnswerAtOnce) {
         deal(layouts::allHome());
         EXPECT_EQ(whileDealing, c.dealing) << "before the last card lies";
     }
+}
+
+// Also at 150 %: a screen reader's rectangles and points are in the screen's pixels.
+TEST_F(AccessibleTableTest, RectanglesAndPointsAreTheScreens) {
+    deal(layouts::allHome());
+    key(Qt::Key_Return); // the talon shows
+    const auto drawn = [window = form.windowHandle()](QWidget* widget, const QRect& r) {
+        return QRect(QHighDpi::toNativeGlobalPosition(widget->mapToGlobal(r.topLeft()), window),
+                     QHighDpi::toNativePixels(r.size(), window));
+    };
+    const QRect cell = drawn(jeu(), geometry.cellRect(1, 3));
+    EXPECT_EQ(grid()->childAt(cell.center().x(), cell.center().y())->rect(), cell);
+    for (QWidget* widget : std::initializer_list<QWidget*>{jeu(), talon(), info()})
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->rect(),
+                  drawn(widget, widget->rect()));
 }

@@ -28,7 +28,7 @@ public:
         if (!m_cells)
             return {};
         const QRect cell = m_cells->cellRect(m_row, m_col);
-        return {owner()->mapToGlobal(cell.topLeft()), cell.size()};
+        return accessible::toScreen(owner(), {owner()->mapToGlobal(cell.topLeft()), cell.size()});
     }
     // An item, not a table cell, in either grid: a screen reader brailles a table cell only as
     // part of its row, read through the table interface the grid leaves out; an item it
@@ -63,6 +63,9 @@ public:
             return m_cells->gridName();
         return QAccessibleWidget::text(t);
     }
+    QRect rect() const override {
+        return accessible::toScreen(widget(), QAccessibleWidget::rect());
+    }
     int childCount() const override {
         return m_cells ? m_cells->rowCount() * m_cells->columnCount() : 0;
     }
@@ -77,7 +80,7 @@ public:
     QAccessibleInterface* childAt(int x, int y) const override {
         if (!m_cells)
             return nullptr;
-        const QPoint local = widget()->mapFromGlobal(QPoint(x, y));
+        const QPoint local = widget()->mapFromGlobal(accessible::fromScreen(widget(), {x, y}));
         for (int row = 1; row <= m_cells->rowCount(); ++row)
             for (int col = 1; col <= m_cells->columnCount(); ++col)
                 if (m_cells->cellRect(row, col).contains(local))

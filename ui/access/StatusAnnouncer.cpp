@@ -76,6 +76,9 @@ public:
             return m_announcer->message();
         return QAccessibleWidget::text(t);
     }
+    QRect rect() const override {
+        return accessible::toScreen(widget(), QAccessibleWidget::rect());
+    }
     int childCount() const override { return 1; }
     QAccessibleInterface* child(int index) const override {
         QWidget* status = widget();
