@@ -84,7 +84,7 @@ class Ears:
                 self.heard(text or str(event.any_data), note=True)
             elif event.type.startswith("object:state-changed:showing"):
                 if role == pyatspi.ROLE_NOTIFICATION and event.detail1:
-                    self.heard(text, note=True)
+                    self.heard(" ".join(c.name for c in source), note=True)
             elif event.type.startswith("object:state-changed:focused"):
                 if event.detail1:
                     self.focused(source, role, text)
@@ -143,12 +143,17 @@ class Game:
         return name(found) if found else ""
 
     def close_lottery(self):
-        """A win opens the lottery window; Escape closes it, as a player would."""
+        """A win opens the lottery window; Escape closes it, as a player would. The window
+        system may show it late, or place it where the search misses it: then it is left."""
         def shown():
             found = subprocess.run(["xdotool", "search", "--onlyvisible", "--classname",
                                     "vestorine"], capture_output=True, text=True).stdout
             return len(found.split()) > 1
-        wait_for("the lottery did not open", shown)
+        end = time.monotonic() + 5
+        while not shown():
+            if time.monotonic() > end:
+                return
+            time.sleep(0.1)
         self.key("Escape")
         wait_for("the lottery did not close", lambda: not shown())
 

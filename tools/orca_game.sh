@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Plays one whole keyboard game under the Orca screen reader on a virtual display, without any
 # audio device, and prints what Orca said: its speech goes to a file instead of a synthesiser.
-# Not part of the test run. Usage: tools/orca_game.sh [--english] [path/to/vestorine]
+# Its braille goes to a 40-cell display of brltty's virtual driver, and every line shown there is
+# printed too. Not part of the test run. Usage: tools/orca_game.sh [--english] [path/to/vestorine]
 #   --english        plays in English (the program starts in French)
 #   ORCA_DEBUG=file  also keeps Orca's own debug log there.
+#   Needs brltty (apt-get install brltty); without it, speech only.
 set -euo pipefail
 
 english=""
@@ -13,6 +15,8 @@ bin=$(realpath "${1:-$root/build/release/main/vestorine}")
 work=$(mktemp -d)
 app_pid=""
 orca_pid=""
+brltty_pid=""
+display_pid=""
 
 fail() {
     echo "orca_game: $*" >&2
@@ -24,6 +28,8 @@ cleanup() {
     set +e
     [ -n "$orca_pid" ] && kill "$orca_pid" 2>/dev/null && wait "$orca_pid" 2>/dev/null
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
+    [ -n "$display_pid" ] && kill "$display_pid" 2>/dev/null && wait "$display_pid" 2>/dev/null
+    [ -n "$brltty_pid" ] && kill "$brltty_pid" 2>/dev/null && wait "$brltty_pid" 2>/dev/null
     session_stop
     rm -rf "$work"
 }
@@ -39,19 +45,55 @@ mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME/orca"
 speech="$work/speech.txt"
 : >"$speech"
 
-# Orca loads this at start: every utterance, wherever it comes from, is appended to the file.
+# Orca loads this at start: every utterance, wherever it comes from, is appended to the file,
+# and goes no further: with no audio device the synthesiser's server can hold Orca up for good.
 cat >"$XDG_DATA_HOME/orca/orca-customizations.py" <<PY
 import orca.speech
-
-_speak = orca.speech._speak
 
 def _logged(text, acss, interrupt):
     with open("$speech", "a", encoding="utf-8") as transcript:
         transcript.write(text + "\n")
-    _speak(text, acss, interrupt)
 
 orca.speech._speak = _logged
+orca.speech.init = lambda *args, **kwargs: None
+orca.speech._speechserver = None
 PY
+
+# Our own brltty, beside any other: no screen driver, a virtual display on a socket of ours and
+# its BrlAPI on a port of ours, which Orca finds through BRLAPI_HOST.
+braille="$work/braille.txt"
+: >"$braille"
+if command -v brltty >/dev/null; then
+    port=$((RANDOM % 200 + 20))
+    mkdir -p "$work/brltty"
+    brltty -n -e -q -f /dev/null -F /dev/null -W "$work/brltty" -P "$work/brltty.pid" -x no -s no \
+        -b vr -d "server:$work/vr.sock" -A "auth=none,host=127.0.0.1:$port" \
+        >"$work/brltty.log" 2>&1 &
+    brltty_pid=$!
+    export BRLAPI_HOST="127.0.0.1:$port" BRLAPI_AUTH=none
+    # The display: says it has 40 cells, then keeps each text the driver shows on it.
+    /usr/bin/python3 - "$work/vr.sock" "$braille" <<'PY' &
+import socket, sys, time
+
+path, out = sys.argv[1], sys.argv[2]
+for _ in range(300):
+    try:
+        link = socket.socket(socket.AF_UNIX)
+        link.connect(path)
+        break
+    except OSError:
+        time.sleep(0.1)
+link.sendall(b"cells 40\n")
+last = None
+with link.makefile("r", encoding="utf-8", errors="replace") as lines, open(out, "a") as shown:
+    for line in lines:
+        if line.startswith("Visual ") and line != last:
+            last = line
+            shown.write(line[len("Visual "):].strip().strip('"').replace('\\"', '"') + "\n")
+            shown.flush()
+PY
+    display_pid=$!
+fi
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
 (cd "$work" && exec "$bin") >"$work/app.log" 2>&1 &
@@ -91,3 +133,5 @@ echo "=== what the game did"
 cat "$work/game.log"
 echo "=== what Orca said"
 cat "$speech"
+echo "=== what the braille display showed"
+cat "$braille"

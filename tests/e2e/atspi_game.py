@@ -103,7 +103,11 @@ class Heard:
         if role == pyatspi.ROLE_STATUS_BAR and event.type.startswith("object:property-change"):
             # The event's own value: the line may have moved on by the time it is read here.
             self.events.append(("name", event.any_data if isinstance(event.any_data, str) else text))
-        elif role == pyatspi.ROLE_NOTIFICATION and event.detail1 or "announcement" in event.type:
+        elif role == pyatspi.ROLE_NOTIFICATION and event.detail1:
+            # Its words are in the label it holds, where a screen reader brailles them from.
+            words = [c.name for c in event.source if c.getRole() == pyatspi.ROLE_LABEL]
+            self.events.append(("note", " ".join(words)))
+        elif "announcement" in event.type:
             self.events.append(("note", text if text else str(event.any_data)))
 
     def count(self, message, kind=None):

@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QCoreApplication>
+#include <private/qhighdpiscaling_p.h>
 
 #include <vector>
 
@@ -47,7 +48,7 @@ TEST_F(AccessibleTableTest, GridIsATableOfCellsNamedByWhatWasPainted) {
         grid()->text(QAccessible::Description),
         "F2 ou Ctrl+N distribue. Les touches sont dans le menu ?, Clavier et lecteur d'écran.");
     QAccessibleInterface* cell = cellAt(2, 3);
-    EXPECT_EQ(cell->role(), QAccessible::Cell);
+    EXPECT_EQ(cell->role(), QAccessible::ListItem); // a screen reader brailles an item alone
     EXPECT_EQ(cell->parent(), grid());
     EXPECT_EQ(grid()->indexOfChild(cell), 10);
     EXPECT_EQ(cell->tableCellInterface(), nullptr);
@@ -112,7 +113,12 @@ TEST_F(AccessibleTableTest, StatusKeepsItsMessageThroughTheBlinkAndAnnouncesEach
 
     deal(layouts::allHome());
     EXPECT_EQ(announced(), said(message(2)));
-    EXPECT_EQ(line->child(0)->text(QAccessible::Name), message(2));
+    // The words in a label inside, where a screen reader's braille looks for them.
+    EXPECT_EQ(line->child(0)->text(QAccessible::Name), "");
+    ASSERT_EQ(line->child(0)->childCount(), 1);
+    EXPECT_EQ(line->child(0)->child(0)->role(), QAccessible::StaticText);
+    EXPECT_EQ(line->child(0)->child(0)->parent(), line->child(0));
+    EXPECT_EQ(line->child(0)->child(0)->text(QAccessible::Name), message(2));
     key(Qt::Key_Return);
     announced();
     key(Qt::Key_Return);
@@ -171,4 +177,19 @@ TEST_F(AccessibleTableTest, DealAndResumeAnswerAtOnce) {
         deal(layouts::allHome());
         EXPECT_EQ(whileDealing, c.dealing) << "before the last card lies";
     }
+}
+
+// Also at 150 %: a screen reader's rectangles and points are in the screen's pixels.
+TEST_F(AccessibleTableTest, RectanglesAndPointsAreTheScreens) {
+    deal(layouts::allHome());
+    key(Qt::Key_Return); // the talon shows
+    const auto drawn = [window = form.windowHandle()](QWidget* widget, const QRect& r) {
+        return QRect(QHighDpi::toNativeGlobalPosition(widget->mapToGlobal(r.topLeft()), window),
+                     QHighDpi::toNativePixels(r.size(), window));
+    };
+    const QRect cell = drawn(jeu(), geometry.cellRect(1, 3));
+    EXPECT_EQ(grid()->childAt(cell.center().x(), cell.center().y())->rect(), cell);
+    for (QWidget* widget : std::initializer_list<QWidget*>{jeu(), talon(), info()})
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->rect(),
+                  drawn(widget, widget->rect()));
 }

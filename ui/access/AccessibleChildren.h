@@ -3,13 +3,57 @@
 #include <vector>
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPointer>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
 // The pieces both accessible objects build on: the event sender, a child interface without an
 // object of its own, and the list that keeps such children alive.
 namespace accessible {
+
+// Qt's bridge hands a screen reader each rectangle as the interface gives it, in the window's
+// own pixels, and passes its points on the same way; on the screen, at a table size other than
+// 100 %, they are as many times larger as the window's pixel ratio says (the X11 platform's own
+// ratio is always 1, the table size is all of it). Screens keep their origin.
+inline qreal screenScale(const QWidget* widget) {
+    const QWindow* window = widget ? widget->window()->windowHandle() : nullptr;
+    return window ? window->devicePixelRatio() : 1.0;
+}
+
+inline QRect toScreen(const QWidget* widget, const QRect& rect) {
+    if (!widget || rect.isNull())
+        return rect;
+    const qreal scale = screenScale(widget);
+    const QPointF origin = widget->screen()->geometry().topLeft();
+    const QPointF topLeft = origin + (QPointF(rect.topLeft()) - origin) * scale;
+    return {topLeft.toPoint(), (QSizeF(rect.size()) * scale).toSize()};
+}
+
+inline QPoint fromScreen(const QWidget* widget, const QPoint& point) {
+    const qreal scale = screenScale(widget);
+    const QPointF origin = widget->screen()->geometry().topLeft();
+    return (origin + (QPointF(point) - origin) / scale).toPoint();
+}
+
+// A plain control, such as the talon, reporting where it shows on the screen.
+class ScreenWidget : public QAccessibleWidget {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+    QRect rect() const override { return toScreen(widget(), QAccessibleWidget::rect()); }
+};
+
+// The control's accessible object is a ScreenWidget from now on.
+inline void reportOnScreen(QWidget* widget) {
+    static constexpr char Mark[] = "accessibleOnScreen";
+    widget->setProperty(Mark, true);
+    // Qt keeps each factory once, however often it is installed.
+    QAccessible::installFactory([](const QString&, QObject* object) -> QAccessibleInterface* {
+        auto* marked = qobject_cast<QWidget*>(object);
+        return marked && marked->property(Mark).toBool() ? new ScreenWidget(marked) : nullptr;
+    });
+}
 
 inline void notify(QAccessibleInterface* iface, QAccessible::Event type) {
     if (!iface)

@@ -29,11 +29,12 @@ public:
         if (!m_cells)
             return {};
         const QRect cell = m_cells->cellRect(m_row, m_col);
-        return {owner()->mapToGlobal(cell.topLeft()), cell.size()};
+        return accessible::toScreen(owner(), {owner()->mapToGlobal(cell.topLeft()), cell.size()});
     }
-    QAccessible::Role role() const override {
-        return m_cells && m_cells->readAsList() ? QAccessible::ListItem : QAccessible::Cell;
-    }
+    // An item, not a table cell, in either grid: a screen reader brailles a table cell only as
+    // part of its row, read through the table interface the grid leaves out; an item it
+    // brailles by its own name.
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override {
         QAccessible::State state = shownState();
         state.focusable = true;
@@ -63,6 +64,9 @@ public:
             return m_cells->gridName();
         return QAccessibleWidget::text(t);
     }
+    QRect rect() const override {
+        return accessible::toScreen(widget(), QAccessibleWidget::rect());
+    }
     int childCount() const override {
         return m_cells ? m_cells->rowCount() * m_cells->columnCount() : 0;
     }
@@ -78,7 +82,7 @@ public:
         if (!m_cells)
             return nullptr;
         // The mouse's strict test: an edge pixel belongs to no cell for either of them.
-        const QPoint local = widget()->mapFromGlobal(QPoint(x, y));
+        const QPoint local = widget()->mapFromGlobal(accessible::fromScreen(widget(), {x, y}));
         for (int row = 1; row <= m_cells->rowCount(); ++row)
             for (int col = 1; col <= m_cells->columnCount(); ++col)
                 if (GridGeometry::strictlyInside(m_cells->cellRect(row, col), local))

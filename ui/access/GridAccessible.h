@@ -35,7 +35,7 @@ public:
     virtual QString cellName(int row, int col) const = 0;
     // In the grid control's coordinates.
     virtual QRect cellRect(int row, int col) const = 0;
-    // A list of items rather than a table of cells, for a grid whose rows mean nothing.
+    // A list rather than a table, for a grid whose rows mean nothing; the cells are items in both.
     virtual bool readAsList() const { return false; }
 
     // The cursor's cell is the focused accessible object while the grid has the focus.

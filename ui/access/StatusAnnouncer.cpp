@@ -12,6 +12,31 @@ using accessible::ChildInterface;
 using accessible::ChildList;
 using accessible::notify;
 
+// The words of the latest announcement, as a label: a screen reader brailles a notification
+// from the labels inside it, and speaks them after the notification's own name, left empty so
+// that they are not dropped as a repeat of it.
+class WordsInterface : public ChildInterface {
+public:
+    WordsInterface(QWidget* status, StatusAnnouncer* announcer, QAccessibleInterface* note)
+        : ChildInterface(status)
+        , m_announcer(announcer)
+        , m_note(QAccessible::uniqueId(note)) {}
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name && m_announcer ? m_announcer->announcement() : QString();
+    }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::accessibleInterface(m_note);
+    }
+    QRect rect() const override { return parent() ? parent()->rect() : QRect(); }
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override { return shownState(); }
+
+private:
+    QPointer<StatusAnnouncer> m_announcer;
+    QAccessible::Id m_note;
+};
+
 // What the status line announced last: a screen reader speaks a notification when it shows.
 class NoteInterface : public ChildInterface {
 public:
@@ -19,15 +44,24 @@ public:
         : ChildInterface(status)
         , m_announcer(announcer) {}
 
-    QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name && m_announcer ? m_announcer->announcement() : QString();
-    }
+    QString text(QAccessible::Text) const override { return {}; }
     QRect rect() const override { return parent() ? parent()->rect() : QRect(); }
     QAccessible::Role role() const override { return QAccessible::Notification; }
     QAccessible::State state() const override { return shownState(); }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        auto* self = const_cast<NoteInterface*>(this);
+        return m_words.at(index, 1, [self] {
+            return new WordsInterface(self->owner(), self->m_announcer.data(), self);
+        });
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return m_words.indexOf(child);
+    }
 
 private:
     QPointer<StatusAnnouncer> m_announcer;
+    mutable ChildList m_words;
 };
 
 // The status line: named by its current message, whatever the blink shows.
@@ -41,6 +75,9 @@ public:
         if (t == QAccessible::Name && m_announcer)
             return m_announcer->message();
         return QAccessibleWidget::text(t);
+    }
+    QRect rect() const override {
+        return accessible::toScreen(widget(), QAccessibleWidget::rect());
     }
     int childCount() const override { return 1; }
     QAccessibleInterface* child(int index) const override {
@@ -122,7 +159,8 @@ void StatusAnnouncer::flush() {
         return;
     // Tools keep the names they read: the new words first, then the showing.
     if (QAccessibleInterface* status = QAccessible::queryAccessibleInterface(m_status)) {
-        notify(status->child(0), QAccessible::NameChanged);
-        notify(status->child(0), QAccessible::ObjectShow);
+        QAccessibleInterface* note = status->child(0);
+        notify(note->child(0), QAccessible::NameChanged);
+        notify(note, QAccessible::ObjectShow);
     }
 }

@@ -1,5 +1,7 @@
 #include "access/TableCells.h"
 
+#include "access/AccessibleChildren.h"
+
 #include "CardNames.h"
 #include "GameState.h"
 #include "common/WindowTexts.h"
@@ -25,6 +27,7 @@ TableCells::TableCells(QWidget* grid, QWidget* talon, const vestorine::GameState
     , m_game(game)
     , m_geometry(geometry) {
     m_shown.fill(vestorine::EmptyCell);
+    accessible::reportOnScreen(talon);
 }
 
 void TableCells::painted(int row, int col, int shown) {
