@@ -227,9 +227,12 @@ def play(table, heard):
     suit_rows = {}
     while not table.status_is("reveal") and not table.status_is("won"):
         col, suit = card_of(talon)
-        # The home key keeps a free current row for a suit that owns none.
+        # For a suit that owns no row, the home key spares the first card's row (row 1) while
+        # another is free: it keeps the current row if it may, else takes the nearest.
         free = [r for r in range(1, ROWS + 1) if r not in suit_rows.values()]
-        row = suit_rows.get(suit) or (table.row if table.row in free else free[0])
+        allowed = [r for r in free if r != 1] or free
+        row = suit_rows.get(suit) or (table.row if table.row in allowed else
+                                      min(allowed, key=lambda r: (abs(r - table.row), r)))
         suit_rows[suit] = row
         key("h")
         table.row, table.col = row, col
