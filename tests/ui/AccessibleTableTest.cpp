@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <private/qhighdpiscaling_p.h>
 
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -156,40 +157,19 @@ TEST_F(AccessibleTableTest, CursorCellIsTheFocusAndActionsAnnounceItsNewName) {
 
 // Keys that start something long, or find nothing to do, answer at once in either language.
 TEST_F(AccessibleTableTest, DealAndResumeAnswerAtOnce) {
-    const struct {
-        int language;
-        const char* nothing;
-        const char* dealing;
-    } cases[] = {
-        {vestorine::English, "No unfinished game to resume", "Dealing the cards"},
-        {vestorine::French, "Aucune partie en cours à reprendre", "Distribution des cartes"},
-    };
     QTemporaryDir empty;
     form.session().setDataFolder(empty.path());
     form.session().lookForLeftGame();
-    for (const auto& c : cases) {
-        switchTo(c.language);
+    for (const auto& [language, nothing, dealing] :
+         {std::tuple{vestorine::English, "No unfinished game to resume", "Dealing the cards"},
+          {vestorine::French, "Aucune partie en cours à reprendre", "Distribution des cartes"}}) {
+        switchTo(language);
         QTest::keyClick(jeu(), Qt::Key_R, Qt::ControlModifier);
-        EXPECT_EQ(announced().rfind(c.nothing, 0), 0u) << announced();
+        EXPECT_EQ(announced().rfind(nothing, 0), 0u) << announced();
         std::string whileDealing;
         form.setDealDelay(1); // a timer's turn comes in the pauses of the deal
         QTimer::singleShot(0, [&] { whileDealing = announcer()->announcement().toStdString(); });
         deal(layouts::allHome());
-        EXPECT_EQ(whileDealing, c.dealing) << "before the last card lies";
+        EXPECT_EQ(whileDealing, dealing) << "before the last card lies";
     }
-}
-
-// Also at 150 %: a screen reader's rectangles and points are in the screen's pixels.
-TEST_F(AccessibleTableTest, RectanglesAndPointsAreTheScreens) {
-    deal(layouts::allHome());
-    key(Qt::Key_Return); // the talon shows
-    const auto drawn = [window = form.windowHandle()](QWidget* widget, const QRect& r) {
-        return QRect(QHighDpi::toNativeGlobalPosition(widget->mapToGlobal(r.topLeft()), window),
-                     QHighDpi::toNativePixels(r.size(), window));
-    };
-    const QRect cell = drawn(jeu(), geometry.cellRect(1, 3));
-    EXPECT_EQ(grid()->childAt(cell.center().x(), cell.center().y())->rect(), cell);
-    for (QWidget* widget : std::initializer_list<QWidget*>{jeu(), talon(), info()})
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->rect(),
-                  drawn(widget, widget->rect()));
 }

@@ -391,10 +391,8 @@ TEST(FileBoxes, SpeakThePlayersLanguageFromTheStart) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].first, "Error");
     EXPECT_TRUE(boxes[0].second.startsWith("The view choices were damaged"));
-
-    const problembox::Words settings =
+    const auto settings =
         problembox::words({FileProblem::Kind::SettingsNotWritten, {"/x"}, ENOTDIR}, English);
-    EXPECT_EQ(settings.title, "Erreur");
-    EXPECT_TRUE(settings.text.startsWith("Err vestorine.ini\n"));
+    EXPECT_EQ(settings.title + settings.text.section(u'\n', 0, 0), "ErreurErr vestorine.ini");
     EXPECT_TRUE(settings.text.contains("a folder on its path is a file"));
 }
