@@ -46,6 +46,7 @@ deal_and_turn() { # data home: F2, then the first card up from the top left cell
     keys Up Up Up Left Left Left Left Left Left Left Return
     wait_for phase_is "$1" "$pid" 1,1,0,0 || fail "the first card was not written"
 }
+gone() { ! kill -0 "$pid" 2>/dev/null; }
 shown() { xdotool search --all --onlyvisible --pid "$pid" --name "$1" >/dev/null 2>&1; }
 menu_open() { [ "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)" -gt 1 ]; }
 # The File menu opened with a click on the bar, then the keys; they wait for the menu, or a
@@ -57,8 +58,7 @@ file_menu() {
 }
 end_by() { # signal, what is open
     kill -"$1" "$pid"
-    for _ in $(seq 200); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-    ! kill -0 "$pid" 2>/dev/null || fail "SIG$1 did not end the program with $2 open"
+    wait_for gone || fail "SIG$1 did not end the program with $2 open"
     status=0
     wait "$pid" || status=$?
     pid=""
