@@ -65,7 +65,7 @@ expected_files() {
         echo share/icons/hicolor/${size}x${size}/apps/$app_id.png
     done
     echo share/doc/vestorine/copyright
-    for readme in readme.txt lisezmoi.txt; do
+    for readme in readme.txt lisezmoi.txt liesmich.txt leeme.txt leggimi.txt; do
         if [ -e "$source/$readme" ] || [ -e "$source/docs/$readme" ]; then
             echo share/vestorine/$readme
         fi
