@@ -56,7 +56,9 @@ validate() {
 expected_files() {
     echo bin/vestorine
     echo share/man/man6/vestorine.6.gz
-    echo share/man/fr/man6/vestorine.6.gz
+    for language in fr de es it; do
+        echo share/man/$language/man6/vestorine.6.gz
+    done
     echo share/doc/vestorine/changelog.gz
     echo share/applications/$app_id.desktop
     echo share/metainfo/$app_id.metainfo.xml
