@@ -82,7 +82,6 @@ public:
     void restore(const GameRecord& record);
 
     // The text the status line shows now.
-    std::string_view statusText() const { return message(m_messageIndex, m_language); }
 
 private:
     // Whether card may lie in (row, col): its rank's column, in a row its suit owns or may claim.

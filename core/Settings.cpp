@@ -3,7 +3,7 @@
 #include <limits>
 
 #include "CardBack.h"
-#include "Messages.h"
+#include "Languages.h"
 
 namespace vestorine {
 
@@ -88,10 +88,9 @@ SettingsRead parseSettings(std::string_view text) {
         const std::string_view key = line.substr(0, equal + 1);
         const std::string_view value = line.substr(equal + 1);
         if (key == LanguageKey) {
-            if (value.starts_with('1'))
-                read.language = English;
-            else if (value.starts_with('2'))
-                read.language = French;
+            // One digit names the language; an older copy ignores the codes it does not know.
+            if (!value.empty() && isLanguage(value.front() - '0'))
+                read.language = value.front() - '0';
         } else if (key == DeckKey) {
             const auto code = parseInteger(value);
             if (code && *code >= RandomDeckCode && *code <= MaxDeckCode)
@@ -116,7 +115,7 @@ std::string formatSettings(int language, const CardBackChoice& back) {
     std::string text = "[VESTORINE";
     text += VersionSuffix;
     text += "]\r\nLANGUAGE=";
-    text += language == English ? '1' : '2';
+    text += char('0' + (isLanguage(language) ? language : French));
     text += "\r\nDECK=";
     text += std::to_string(deckCode(back));
     text += "\r\n";

@@ -20,7 +20,7 @@ inline constexpr int MaxDeckCode = 16;
 
 // What a settings file asks for; a later line overrides an earlier one, a missing key stays empty.
 struct SettingsRead {
-    std::optional<int> language; // English or French
+    std::optional<int> language; // a code of Languages
     std::optional<int> deck;     // deck code 0..16
 };
 

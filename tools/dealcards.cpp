@@ -1,8 +1,9 @@
 // Prints the layout of the given deal numbers, row by row, in English card names:
 //   dealcards NUMBER...
 // The pinned table of docs/deal-numbers.md comes from it.
-#include "CardNames.h"
 #include "DealShuffle.h"
+#include "Languages.h"
+#include "common/WindowTexts.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,9 +24,9 @@ int main(int argc, char** argv) {
         for (int i = 0; i < vestorine::CellCount; ++i)
             std::printf("%s %d", i % vestorine::ColumnCount ? "," : "\n ", deck[i]);
         std::printf("\n first cards: %s, %s, %s\n",
-                    vestorine::cardName(deck[0], vestorine::English).c_str(),
-                    vestorine::cardName(deck[1], vestorine::English).c_str(),
-                    vestorine::cardName(deck[2], vestorine::English).c_str());
+                    qPrintable(texts::cardName(deck[0], vestorine::English)),
+                    qPrintable(texts::cardName(deck[1], vestorine::English)),
+                    qPrintable(texts::cardName(deck[2], vestorine::English)));
     }
     if (argc < 2)
         std::fprintf(stderr, "usage: dealcards NUMBER...\n");

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config clang clang-format libclang-rt-14-dev
-    qt6-base-dev qt6-base-private-dev qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-base-private-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation2
     xvfb xdotool imagemagick x11-utils

@@ -12,6 +12,7 @@
 #include "access/DeferredPress.h"
 #include "access/StatusAnnouncer.h"
 #include "access/TableCells.h"
+#include "common/Catalog.h"
 #include "common/Colours.h"
 #include "common/Emblem.h"
 #include "common/Fonts.h"
@@ -67,12 +68,14 @@ void TForm1::setCompanions(TFormApropos* apropos, TFormDos* dos, TFormLoto* loto
 
 void TForm1::FormCreate() {
     initResources();
+    // The game starts in French, the first-start texts with it.
+    translation::install(m_game.Language());
     connect(m_session, &GameSession::problem, this, &TForm1::fileProblem);
     m_session->setRestarter(&tablescale::restartInPlace);
     cards::cdtInit(CardWidth, CardHeight);
     m_geometry = TableGeometry(CardWidth, CardHeight);
 
-    setWindowTitle(texts::text(texts::mainAtStart().title));
+    setWindowTitle(texts::mainAtStart().title);
     setWindowIcon(emblem());
     // A fixed table: no maximise button, and the layout ignores later resizing.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -147,7 +150,7 @@ void TForm1::createPictures(QWidget* table) {
 
 // The rank legend and the status line with its voice.
 void TForm1::createLabels(QWidget* table) {
-    LabelCartes = new QLabel(texts::text(texts::mainAtStart().legend), table);
+    LabelCartes = new QLabel(texts::mainAtStart().legend, table);
     LabelCartes->setObjectName(QStringLiteral("LabelCartes"));
     LabelCartes->setTextFormat(Qt::PlainText);
     LabelCartes->setGeometry(QRect(m_geometry.legendPos(), QSize(627, 19)));
@@ -175,27 +178,27 @@ void TForm1::createDealButton(QWidget* table) {
     SpeedButtonDeal->setIconSize(QSize(32, 32));
     SpeedButtonDeal->setFocusPolicy(Qt::NoFocus);
     deferredpress::install(SpeedButtonDeal);
-    SpeedButtonDeal->setAccessibleName(texts::text(texts::mainAtStart().dealButton));
+    SpeedButtonDeal->setAccessibleName(texts::mainAtStart().dealButton);
     connect(SpeedButtonDeal, &QToolButton::clicked, this,
             [this] { outsideDeal([this] { SpeedButtonDealClick(); }); });
 }
 
 void TForm1::createMenu() {
-    auto item = [this](QWidget* parent, const char* name, const char* text,
+    auto item = [this](QWidget* parent, const char* name, const QString& text,
                        void (TForm1::*handler)()) {
-        auto* action = new QAction(texts::text(text), parent);
+        auto* action = new QAction(text, parent);
         action->setObjectName(QString::fromLatin1(name));
         parent->addAction(action);
         connect(action, &QAction::triggered, this,
                 [this, handler] { outsideDeal([this, handler] { (this->*handler)(); }); });
         return action;
     };
-    auto menu = [this](const char* name, const char* title) {
-        QMenu* submenu = menuBar()->addMenu(texts::text(title));
+    auto menu = [this](const char* name, const QString& title) {
+        QMenu* submenu = menuBar()->addMenu(title);
         submenu->setObjectName(QString::fromLatin1(name));
         return submenu;
     };
-    const texts::MainStartTexts& words = texts::mainAtStart();
+    const texts::MainStartTexts words = texts::mainAtStart();
     MenuFile = menu("MenuFile", words.file);
     MenuDeal32 = item(MenuFile, "MenuDeal32", words.deal, &TForm1::MenuDeal32Click);
     MenuDeal32->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2)});
@@ -211,7 +214,7 @@ void TForm1::createMenu() {
             [resumeKey](bool enabled) { resumeKey->setEnabled(!enabled); });
     // Another copy may have ended since: looked at again each time the menu opens.
     connect(MenuFile, &QMenu::aboutToShow, m_session, &GameSession::lookForLeftGame);
-    const texts::DealTexts& dealWords = texts::deals(vestorine::French);
+    const texts::DealTexts dealWords = texts::deals(vestorine::French);
     MenuReplay = item(MenuFile, "MenuReplay", dealWords.replay, &TForm1::MenuReplayClick);
     MenuReplay->setEnabled(false);
     MenuChooseDeal =
@@ -221,14 +224,7 @@ void TForm1::createMenu() {
     MenuDos = item(menuBar(), "MenuDos", words.dos, &TForm1::MenuDosClick);
 
     MenuLangue = menu("MenuLangue", words.langue);
-    MenuEnglish = item(MenuLangue, "MenuEnglish", words.english, &TForm1::MenuEnglishClick);
-    MenuFrancais = item(MenuLangue, "MenuFrancais", words.french, &TForm1::MenuFrancaisClick);
-    auto* languages = new QActionGroup(this);
-    for (QAction* action : {MenuEnglish, MenuFrancais}) {
-        action->setCheckable(true);
-        languages->addAction(action);
-    }
-    MenuFrancais->setChecked(true);
+    createLanguageItems();
 
     MenuView = menu("MenuView", texts::view(vestorine::French).view);
     MenuFourColour = item(MenuView, "MenuFourColour", texts::view(vestorine::French).fourColour,

@@ -85,8 +85,6 @@ private:
     void MenuquitterClick();
     void MenuDosClick();
     void MenuStatsClick();
-    void MenuEnglishClick();
-    void MenuFrancaisClick();
     void menulisezmoiClick();
     void MenuAproposClick();
     void MenuKeysClick();
@@ -119,7 +117,12 @@ private:
     void fileProblem(const FileProblem& problem);
 
     // Language and settings (Unit1Language.cpp).
+    // One item per language, by its own name, in the order of the list of languages.
+    void createLanguageItems();
     void switchLanguage(int language);
+    // The main window's texts in the language of the installed catalog, once a language has been
+    // chosen; until then it keeps its first-start texts.
+    void applyLanguage(int language);
     // Reads the settings each time this window gets the focus, until a file is found.
     void watchActivation();
     void FormActivate();
@@ -148,7 +151,7 @@ private:
     // already, as the talon.
     void actedOn(int row, int col, bool laid = false);
     // Said through a screen reader only, with the next announcement.
-    void say(const char* text);
+    void say(const QString& text);
     // The table's letter keys, the rank keys and the edge word (Unit1Play.cpp).
     void createTableKeys();
     void ImageTalonMouseDown(Qt::MouseButton button, int X, int Y);
@@ -221,8 +224,8 @@ private:
     QAction* Menuquitter = nullptr;
     QAction* MenuDos = nullptr;
     QMenu* MenuLangue = nullptr;
-    QAction* MenuEnglish = nullptr;
-    QAction* MenuFrancais = nullptr;
+    std::vector<QAction*> m_languageItems; // in the order of the list of languages
+    bool m_languageChosen = false;         // the first-start texts are shown until then
     QMenu* MenuView = nullptr;
     QAction* MenuFourColour = nullptr;
     QMenu* MenuTableSize = nullptr;

@@ -53,7 +53,7 @@ void TForm1::dealCards(int number) {
     TimerBlinking->stop();
     m_session->beginDeal(number);
     // Said at once: the cards take a while, and the next words come only once they lie.
-    m_announcer->announceNow(texts::text(texts::announce(m_game.Language()).dealing));
+    m_announcer->announceNow(texts::announce(m_game.Language()).dealing);
     showDealNumber();
     ImageTalon->hide();
     LabelCartes->show();
@@ -92,8 +92,7 @@ void TForm1::Delay(int ms) {
 void TForm1::TimerBlinkingTimer() {
     if (!LabelInfo->text().isEmpty()) {
         SavedInfoText = LabelInfo->text();
-        const auto blank = vestorine::message(vestorine::MsgBlank, m_game.Language());
-        LabelInfo->setText(QString::fromUtf8(blank));
+        LabelInfo->setText(texts::status(vestorine::MsgBlank, m_game.Language()));
     } else {
         LabelInfo->setText(SavedInfoText);
     }
@@ -106,8 +105,7 @@ void TForm1::startBlinking() {
 }
 
 void TForm1::showStatus() {
-    const auto text = m_game.statusText();
-    LabelInfo->setText(QString::fromUtf8(text));
+    LabelInfo->setText(texts::status(m_game.MessageIndex(), m_game.Language()));
     m_announcer->setMessage(LabelInfo->text());
 }
 

@@ -2,70 +2,90 @@
 
 #include "GameSession.h"
 #include "GameState.h"
+#include "Languages.h"
 #include "Settings.h"
-#include "UnitDeal.h"
-#include "UnitDos.h"
-#include "UnitKeys.h"
-#include "UnitLoto.h"
-#include "UnitStats.h"
 #include "access/TableCells.h"
+#include "common/Catalog.h"
 #include "common/ShellOpen.h"
 #include "common/WindowTexts.h"
 #include "table/CardImage.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
+#include <QEvent>
 #include <QMenu>
 #include <QToolButton>
 #include <QWindow>
 
-void TForm1::MenuEnglishClick() {
-    switchLanguage(vestorine::English);
+namespace {
+
+// "MenuEnglish", "MenuFrancais", "MenuDeutsch": the language's own name in plain letters.
+QString itemName(int language) {
+    QString name = QStringLiteral("Menu");
+    for (const QChar c : texts::languageName(language).normalized(QString::NormalizationForm_D))
+        if (c.unicode() < 128 && c.isLetter())
+            name += c;
+    return name;
 }
 
-void TForm1::MenuFrancaisClick() {
-    switchLanguage(vestorine::French);
+} // namespace
+
+void TForm1::createLanguageItems() {
+    translation::follow(this, [this](int language) {
+        if (m_languageChosen)
+            applyLanguage(language);
+    });
+    auto* group = new QActionGroup(this);
+    for (const vestorine::LanguageInfo& info : vestorine::Languages) {
+        const int language = info.code;
+        auto* action = new QAction(texts::languageName(language), MenuLangue);
+        action->setObjectName(itemName(language));
+        action->setCheckable(true);
+        action->setChecked(language == m_game.Language());
+        group->addAction(action);
+        MenuLangue->addAction(action);
+        m_languageItems.push_back(action);
+        connect(action, &QAction::triggered, this,
+                [this, language] { outsideDeal([this, language] { switchLanguage(language); }); });
+    }
 }
 
-// Rewrites every text that follows the language, in every window; the game, the fonts and the
-// blinking are left as they are.
+// Every text that follows the language is rewritten, in every window, by the catalog of the
+// language: each window does it on the LanguageChange the catalog sends. The game, the fonts and
+// the blinking are left as they are.
 void TForm1::switchLanguage(int language) {
-    const bool english = language == vestorine::English;
-    (english ? MenuEnglish : MenuFrancais)->setChecked(true);
-
-    const texts::MainTexts& set = texts::mainWindow(language);
-    setWindowTitle(texts::text(texts::mainAtStart().title) +
-                   QString::fromLatin1(vestorine::VersionSuffix));
-    MenuFile->setTitle(texts::text(set.file));
-    MenuDeal32->setText(texts::text(set.deal));
-    MenuResume->setText(texts::text(texts::files(language).resume));
-    MenuStats->setText(texts::text(set.stats));
-    SpeedButtonDeal->setAccessibleName(texts::text(set.deal));
-    MenuDos->setText(texts::text(set.dos));
-    MenuLangue->setTitle(texts::text(set.langue));
-    MenuChooseDeal->setText(texts::text(texts::deals(language).choose));
-    MenuView->setTitle(texts::text(texts::view(language).view));
-    MenuFourColour->setText(texts::text(texts::view(language).fourColour));
-    applyTableSizeLanguage(language);
-    menulisezmoi->setText(texts::text(set.readme));
-    MenuApropos->setText(texts::text(set.apropos));
-    MenuKeys->setText(texts::text(texts::spoken(language).keysHelpTitle));
-    ImageJeu->setAccessibleDescription(texts::text(texts::spoken(language).gridHint));
-    if (m_keysWindow)
-        m_keysWindow->applyLanguage(language);
-    if (m_dos)
-        m_dos->applyLanguage(language);
-    if (m_loto)
-        m_loto->applyLanguage(language);
-    if (m_stats)
-        m_stats->applyLanguage(language);
-    if (m_dealDialog)
-        m_dealDialog->applyLanguage(language);
+    for (QAction* item : m_languageItems)
+        if (item->objectName() == itemName(language))
+            item->setChecked(true);
+    m_languageChosen = true;
+    translation::install(language);
 
     m_session->setLanguage(language);
     showStatus();
     m_cells->languageChanged();
     showDealNumber();
+}
+
+void TForm1::applyLanguage(int language) {
+    const texts::MainTexts set = texts::mainWindow(language);
+    setWindowTitle(texts::mainAtStart().title + QString::fromLatin1(vestorine::VersionSuffix));
+    MenuFile->setTitle(set.file);
+    MenuDeal32->setText(set.deal);
+    MenuResume->setText(texts::files(language).resume);
+    MenuStats->setText(set.stats);
+    Menuquitter->setText(set.quit);
+    SpeedButtonDeal->setAccessibleName(set.deal);
+    MenuDos->setText(set.dos);
+    MenuLangue->setTitle(set.langue);
+    MenuChooseDeal->setText(texts::deals(language).choose);
+    MenuView->setTitle(texts::view(language).view);
+    MenuFourColour->setText(texts::view(language).fourColour);
+    applyTableSizeLanguage(language);
+    menulisezmoi->setText(set.readme);
+    MenuApropos->setText(set.apropos);
+    MenuKeys->setText(texts::spoken(language).keysHelpTitle);
+    ImageJeu->setAccessibleDescription(texts::spoken(language).gridHint);
 }
 
 void TForm1::menulisezmoiClick() {

@@ -47,7 +47,7 @@ void TForm1::createTableKeys() {
     m_cursor->setColumnKeys(vestorine::columnOfRankKey);
     connect(m_cursor, &CellCursor::edge, this,
             [this] { m_announcer->addDetail(m_keys->answers().edge()); });
-    ImageJeu->setAccessibleDescription(texts::text(texts::spoken(m_game.Language()).gridHint));
+    ImageJeu->setAccessibleDescription(texts::spoken(m_game.Language()).gridHint);
 }
 
 void TForm1::cellKeyed(int row, int col) {
@@ -72,14 +72,13 @@ void TForm1::actedOn(int row, int col, bool laid) {
     if (m_cells->takeTalonChange() && !ImageTalon->isHidden())
         m_announcer->addDetail(m_keys->answers().talon());
     if (laid)
-        m_announcer->addDetail(
-            texts::text(texts::announce(m_game.Language()).laidIn).arg(row).arg(col));
+        m_announcer->addDetail(texts::announce(m_game.Language()).laidIn.arg(row).arg(col));
     else
         m_announcer->addDetail(m_cells->cellName(row, col));
 }
 
-void TForm1::say(const char* text) {
-    m_announcer->addDetail(texts::text(text));
+void TForm1::say(const QString& text) {
+    m_announcer->addDetail(text);
 }
 
 void TForm1::showRevealed(int row, int col, const vestorine::RevealResult& revealed) {

@@ -31,11 +31,10 @@ void TForm1::dealChosen(int number) {
 }
 
 void TForm1::showDealNumber() {
-    const texts::DealTexts& words = texts::deals(m_game.Language());
+    const texts::DealTexts words = texts::deals(m_game.Language());
     const int number = m_game.DealNumber();
     MenuReplay->setEnabled(number > 0);
-    MenuReplay->setText(number > 0 ? texts::text(words.replayNumbered).arg(number)
-                                   : texts::text(words.replay));
+    MenuReplay->setText(number > 0 ? words.replayNumbered.arg(number) : words.replay);
     m_cells->describeDeal();
 }
 

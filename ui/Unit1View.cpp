@@ -73,14 +73,14 @@ void TForm1::checkTableSize() {
 }
 
 void TForm1::applyTableSizeLanguage(int language) {
-    MenuTableSize->setTitle(texts::text(texts::tableSize(language).menu));
+    MenuTableSize->setTitle(texts::tableSize(language).menu);
     offerTableSizes(language);
 }
 
 // The kept size is checked, or the one in use when the kept one did not fit. A size whose window
 // would not fit the screen is greyed and says why, in its name too: a keyboard never shows a tip.
 void TForm1::offerTableSizes(int language) {
-    const texts::TableSizeTexts& words = texts::tableSize(language);
+    const texts::TableSizeTexts words = texts::tableSize(language);
     const int inUse = tablescale::sizeInUse();
     const int checked = tablescale::keptTooLarge() != 0 ? inUse : m_session->tableSize();
     const tablescale::Placement here = placement();
@@ -91,10 +91,9 @@ void TForm1::offerTableSizes(int language) {
         const bool offered = inUse == 0 || percent == inUse || fit.fits();
         action->setChecked(percent == checked);
         action->setEnabled(offered);
-        action->setText(texts::text(offered ? words.percent : words.tooLarge).arg(percent));
+        action->setText((offered ? words.percent : words.tooLarge).arg(percent));
         action->setToolTip(offered ? QString()
-                                   : texts::text(words.tooLargeWhy)
-                                         .arg(fit.needs.width())
+                                   : words.tooLargeWhy.arg(fit.needs.width())
                                          .arg(fit.needs.height())
                                          .arg(fit.offers.width())
                                          .arg(fit.offers.height()));
@@ -146,9 +145,9 @@ void TForm1::tellSizeFallback() {
     const int kept = tablescale::keptTooLarge();
     if (kept == 0)
         return;
-    const texts::TableSizeTexts& words = texts::tableSize(m_session->language());
-    auto* box = new QMessageBox(QMessageBox::Information, texts::text(words.menu),
-                                texts::text(words.fellBack).arg(tablescale::sizeInUse()).arg(kept),
+    const texts::TableSizeTexts words = texts::tableSize(m_session->language());
+    auto* box = new QMessageBox(QMessageBox::Information, words.menu,
+                                words.fellBack.arg(tablescale::sizeInUse()).arg(kept),
                                 QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("SizeFallbackBox"));
     box->setAttribute(Qt::WA_DeleteOnClose);

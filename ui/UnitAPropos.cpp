@@ -7,6 +7,8 @@
 #include <QStyle>
 
 #include "LabelUrl.h"
+#include "Languages.h"
+#include "common/Catalog.h"
 #include "common/Colours.h"
 #include "common/Emblem.h"
 #include "common/Fonts.h"
@@ -39,13 +41,14 @@ TFormApropos::TFormApropos(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     loadPictures();
-    setWindowTitle(texts::text(texts::about().title));
+    setWindowTitle(texts::about(vestorine::French).title);
     setWindowIcon(emblemOf(parent));
     setFixedSize(277, 216);
     move(172, 182);
     setModal(false);
     createBrand();
     createTexts();
+    translation::follow(this, [this](int language) { applyLanguage(language); });
 }
 
 void TFormApropos::createBrand() {
@@ -53,7 +56,7 @@ void TFormApropos::createBrand() {
     Panel1->setGeometry(8, 8, 257, 65);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setLineWidth(2);
-    m_brand = new QLabel(texts::text(texts::about().brand), Panel1);
+    m_brand = new QLabel(texts::about(vestorine::French).brand, Panel1);
     m_brand->setGeometry(Panel1->contentsRect());
     m_brand->setAlignment(Qt::AlignCenter);
     colours::set(m_brand, QPalette::WindowText, 0x808080);
@@ -64,9 +67,9 @@ void TFormApropos::createBrand() {
 }
 
 void TFormApropos::createTexts() {
-    const texts::AboutTexts& words = texts::about();
-    Label1 = centredLabel(this, texts::text(words.version), QRect(64, 88, 161, 17));
-    Label2 = centredLabel(this, texts::text(words.team), QRect(24, 120, 225, 17));
+    const texts::AboutTexts words = texts::about(vestorine::French);
+    Label1 = centredLabel(this, words.version, QRect(64, 88, 161, 17));
+    Label2 = centredLabel(this, words.team, QRect(24, 120, 225, 17));
     // Read with the window's title, as the focus lands on OK.
     setAccessibleDescription(Label1->text());
 
@@ -77,12 +80,20 @@ void TFormApropos::createTexts() {
     LabelUrl1->setAlignment(Qt::AlignCenter);
     // Wider than the box of a short address, kept on the same centre, so the whole link shows.
     LabelUrl1->setGeometry(27, 144, 225, 18);
-    LabelUrl1->setUrl(texts::text(words.url));
+    LabelUrl1->setUrl(words.url);
 
-    BitBtn1 = new QPushButton(texts::text(words.ok), this);
+    BitBtn1 = new QPushButton(words.ok, this);
     BitBtn1->setGeometry(96, 176, 75, 25);
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+// The same texts in English and French; the other languages have their own.
+void TFormApropos::applyLanguage(int language) {
+    const texts::AboutTexts words = texts::about(language);
+    setWindowTitle(words.title);
+    Label2->setText(words.team);
+    BitBtn1->setText(words.ok);
 }
 
 void TFormApropos::showEvent(QShowEvent* event) {

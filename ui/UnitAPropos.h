@@ -26,6 +26,7 @@ protected:
 private:
     void createBrand();
     void createTexts();
+    void applyLanguage(int language);
 
     QLabel* m_brand = nullptr;
 };

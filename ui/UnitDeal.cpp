@@ -2,6 +2,7 @@
 
 #include "DealShuffle.h"
 #include "Messages.h"
+#include "common/Catalog.h"
 #include "common/SmallWindow.h"
 #include "common/WindowTexts.h"
 
@@ -39,17 +40,18 @@ TFormDeal::TFormDeal(QWidget* parent)
         box->addWidget(widget);
     box->setSizeConstraint(QLayout::SetFixedSize);
     applyLanguage(vestorine::French);
+    translation::follow(this, [this](int language) { applyLanguage(language); });
 }
 
 void TFormDeal::applyLanguage(int language) {
     m_language = language;
-    const texts::DealTexts& words = texts::deals(language);
-    setWindowTitle(texts::text(words.title));
-    m_prompt->setText(texts::text(words.prompt));
-    ButtonOk->setText(texts::text(words.ok));
-    ButtonCancel->setText(texts::text(words.cancel));
-    LabelError->setText(texts::text(words.notANumber)
-                            .arg(texts::locale(language).toString(vestorine::LastDealNumber)));
+    const texts::DealTexts words = texts::deals(language);
+    setWindowTitle(words.title);
+    m_prompt->setText(words.prompt);
+    ButtonOk->setText(words.ok);
+    ButtonCancel->setText(words.cancel);
+    LabelError->setText(
+        words.notANumber.arg(texts::locale(language).toString(vestorine::LastDealNumber)));
 }
 
 void TFormDeal::showFor(int current, int language) {

@@ -12,6 +12,7 @@
 #include "CardDraw.h"
 #include "Messages.h"
 #include "access/GridAccessible.h"
+#include "common/Catalog.h"
 #include "common/Colours.h"
 #include "common/Fonts.h"
 #include "common/SmallWindow.h"
@@ -44,10 +45,10 @@ public:
 
     int language = vestorine::French;
 
-    QString gridName() const override { return texts::text(texts::backChooser(language).grid); }
+    QString gridName() const override { return texts::backChooser(language).grid; }
     QString cellName(int row, int col) const override {
         const auto& names = texts::backChooser(language).backs;
-        return texts::text(names[std::size_t(choiceOf(row, col) - 1)]);
+        return names[std::size_t(choiceOf(row, col) - 1)];
     }
     QRect cellRect(int row, int col) const override { return m_form.cellRect(row, col); }
     // Each move says the one back under the frame.
@@ -86,8 +87,9 @@ TFormDos::TFormDos(vestorine::CardBackChoice& back, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
     , m_back(back) {
-    const texts::BackChooserTexts& words = texts::backChooserAtStart();
-    setWindowTitle(texts::text(words.title));
+    const texts::BackChooserTexts words = texts::backChooserAtStart();
+    setWindowTitle(words.title);
+    translation::follow(this, [this](int language) { applyLanguage(language); });
     resize(350, 486);
     move(76, 45);
 
@@ -100,12 +102,12 @@ TFormDos::TFormDos(vestorine::CardBackChoice& back, QWidget* parent)
     connect(m_cursor, &CellCursor::activated, this,
             [this](int row, int col) { chooseBack(choiceOf(row, col)); });
 
-    Label1 = new QLabel(texts::text(words.invitation), this);
+    Label1 = new QLabel(words.invitation, this);
     Label1->setGeometry(16, 448, 223, 17);
     Label1->setFont(fonts::make(fonts::Family::Arial, 15, true, true));
     colours::set(Label1, QPalette::WindowText, 0x800000);
 
-    ButtonRandom = new QPushButton(texts::text(words.random), this);
+    ButtonRandom = new QPushButton(words.random, this);
     ButtonRandom->setGeometry(256, 445, 75, 25);
     ButtonRandom->setFont(fonts::make(fonts::Family::Arial, 12, true, true));
     colours::set(ButtonRandom, QPalette::ButtonText, 0xFF0000);
@@ -125,12 +127,12 @@ void TFormDos::showChooser() {
 }
 
 void TFormDos::applyLanguage(int language) {
-    const texts::BackChooserTexts& words = texts::backChooser(language);
-    setWindowTitle(texts::text(words.title));
-    Label1->setText(texts::text(words.invitation));
+    const texts::BackChooserTexts words = texts::backChooser(language);
+    setWindowTitle(words.title);
+    Label1->setText(words.invitation);
     if (isVisible())
         fitLabel();
-    ButtonRandom->setText(texts::text(words.random));
+    ButtonRandom->setText(words.random);
     m_cells->language = language;
     m_cells->allChanged();
 }

@@ -1,5 +1,6 @@
 #include "UnitKeys.h"
 
+#include "common/Catalog.h"
 #include "common/WindowTexts.h"
 
 #include <QPlainTextEdit>
@@ -19,13 +20,14 @@ TFormKeys::TFormKeys(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_text);
     resize(560, 300);
+    translation::follow(this, [this](int language) { applyLanguage(language); });
 }
 
 void TFormKeys::applyLanguage(int language) {
-    const texts::SpokenTexts& words = texts::spoken(language);
-    setWindowTitle(texts::text(words.keysHelpTitle));
-    m_text->setAccessibleName(texts::text(words.keysHelpTitle));
-    m_text->setPlainText(texts::text(words.keysHelp));
+    const texts::SpokenTexts words = texts::spoken(language);
+    setWindowTitle(words.keysHelpTitle);
+    m_text->setAccessibleName(words.keysHelpTitle);
+    m_text->setPlainText(words.keysHelp);
 }
 
 QString TFormKeys::keyList() const {

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "Messages.h"
+#include "common/Catalog.h"
 #include "common/Colours.h"
 #include "common/Fonts.h"
 #include "common/SmallWindow.h"
@@ -25,16 +26,17 @@ TFormLoto::TFormLoto(vestorine::RandomSource& random, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
     , m_random(random) {
-    setWindowTitle(texts::text(texts::lotoAtStart().title));
+    setWindowTitle(texts::lotoAtStart().title);
     resize(366, 124);
     move(192, 205);
     colours::set(this, QPalette::Window, 0x008000);
     setAutoFillBackground(true);
 
-    Label1 = new QLabel(texts::text(texts::lotoAtStart().invitation), this);
+    Label1 = new QLabel(texts::lotoAtStart().invitation, this);
     Label1->setGeometry(16, 8, 337, 13);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setFont(fonts::make(fonts::Family::Arial, 11));
+    translation::follow(this, [this](int language) { applyLanguage(language); });
     colours::set(Label1, QPalette::WindowText, 0x00FFFF);
 
     TimerLoto = new QTimer(this);
@@ -66,20 +68,19 @@ void TFormLoto::showLoto() {
 }
 
 void TFormLoto::applyLanguage(int language) {
-    const texts::LotoTexts& words = texts::loto(language);
-    setWindowTitle(texts::text(words.title));
-    Label1->setText(texts::text(words.invitation));
+    const texts::LotoTexts words = texts::loto(language);
+    setWindowTitle(words.title);
+    Label1->setText(words.invitation);
     nameSlots(language);
 }
 
 // The boxes and their buttons named for a screen reader: six numbers and the complementary one.
 void TFormLoto::nameSlots(int language) {
-    const texts::LotoTexts& words = texts::loto(language);
+    const texts::LotoTexts words = texts::loto(language);
     for (int k = 0; k < SlotCount; ++k) {
-        const QString number = k + 1 < SlotCount ? texts::text(words.number).arg(k + 1)
-                                                 : texts::text(words.complementary);
+        const QString number = k + 1 < SlotCount ? words.number.arg(k + 1) : words.complementary;
         Edits[k]->setAccessibleName(number);
-        Buttons[k]->setAccessibleName(texts::text(words.draw).arg(number));
+        Buttons[k]->setAccessibleName(words.draw.arg(number));
     }
 }
 

@@ -11,6 +11,7 @@
 
 #include "Messages.h"
 #include "StatisticsKeeper.h"
+#include "common/Catalog.h"
 #include "common/Colours.h"
 #include "common/Fonts.h"
 #include "common/SmallWindow.h"
@@ -23,7 +24,7 @@ constexpr quint32 FigureColour = 0x800000; // navy
 using StatsTexts = texts::StatsTexts;
 static_assert(std::tuple_size_v<decltype(StatsTexts::rows)> == TFormStats::RowCount);
 
-const StatsTexts& textsFor(int language) {
+StatsTexts textsFor(int language) {
     return texts::stats(language);
 }
 
@@ -84,7 +85,7 @@ TFormStats::TFormStats(StatisticsKeeper& keeper, QWidget* parent)
                           Qt::WindowCloseButtonHint)
     , m_keeper(keeper)
     , m_language(vestorine::French) {
-    setWindowTitle(QString::fromUtf8(textsFor(vestorine::French).caption));
+    setWindowTitle(textsFor(vestorine::French).caption);
     move(120, 120);
     auto* layout = new QVBoxLayout(this);
     // The window is as large as its texts, in either language.
@@ -93,6 +94,7 @@ TFormStats::TFormStats(StatisticsKeeper& keeper, QWidget* parent)
     createRows(layout);
     createButtons(layout);
     applyLanguage(vestorine::French);
+    translation::follow(this, [this](int language) { applyLanguage(language); });
     smallwindow::returnPressesButtons(this);
     connect(&m_keeper, &StatisticsKeeper::changed, this, [this] {
         if (isVisible())
@@ -151,12 +153,12 @@ void TFormStats::showStats() {
 
 void TFormStats::applyLanguage(int language) {
     m_language = language;
-    const StatsTexts& texts = textsFor(language);
-    setWindowTitle(QString::fromUtf8(texts.caption));
+    const StatsTexts texts = textsFor(language);
+    setWindowTitle(texts.caption);
     for (int row = 0; row < RowCount; ++row)
-        Labels[row]->setText(QString::fromUtf8(texts.rows[row]));
-    ButtonReset->setText(QString::fromUtf8(texts.reset));
-    ButtonClose->setText(QString::fromUtf8(texts.close));
+        Labels[row]->setText(texts.rows[row]);
+    ButtonReset->setText(texts.reset);
+    ButtonClose->setText(texts.close);
     if (isVisible())
         refresh();
 }
@@ -172,7 +174,7 @@ void TFormStats::showEvent(QShowEvent* event) {
 
 void TFormStats::refresh() {
     const vestorine::Statistics& counts = m_keeper.counts();
-    const QString spoken = texts::text(texts::statsFigure(m_language));
+    const QString spoken = texts::statsFigure(m_language);
     for (int row = 0; row < RowCount; ++row) {
         Values[row]->setText(figure(counts, row, m_language));
         const QString name = spoken.arg(Labels[row]->text(), Values[row]->text());
@@ -184,7 +186,7 @@ void TFormStats::refresh() {
 }
 
 void TFormStats::ButtonResetClick() {
-    if (askReset(QString::fromUtf8(textsFor(m_language).question)))
+    if (askReset(textsFor(m_language).question))
         m_keeper.reset();
 }
 
@@ -193,8 +195,8 @@ bool TFormStats::askReset(const QString& question) {
         return m_confirm(question);
     const StatsTexts& texts = textsFor(m_language);
     QMessageBox box(QMessageBox::Question, windowTitle(), question, QMessageBox::NoButton, this);
-    QPushButton* yes = box.addButton(QString::fromUtf8(texts.yes), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QString::fromUtf8(texts.no), QMessageBox::NoRole);
+    QPushButton* yes = box.addButton(texts.yes, QMessageBox::YesRole);
+    QPushButton* no = box.addButton(texts.no, QMessageBox::NoRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);
     box.exec();

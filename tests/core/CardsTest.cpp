@@ -4,7 +4,6 @@
 #include <set>
 #include <string>
 
-#include "CardNames.h"
 #include "Cards.h"
 
 using namespace vestorine;
@@ -44,18 +43,4 @@ TEST(Cards, DeckInTableOrderIsTheThirtyTwoGameCards) {
     EXPECT_EQ(distinct.size(), 32u);
     EXPECT_TRUE(
         std::all_of(deck.begin(), deck.end(), [](int card) { return card < 4 || card >= 24; }));
-}
-
-TEST(CardNames, EveryCardOfTheGameHasItsOwnNameInBothLanguages) {
-    for (const int language : {vestorine::English, vestorine::French}) {
-        std::set<std::string> names;
-        for (const int card : vestorine::deckInTableOrder())
-            names.insert(vestorine::cardName(card, language));
-        EXPECT_EQ(names.size(), std::size_t(vestorine::CellCount));
-        EXPECT_FALSE(names.count(""));
-    }
-    EXPECT_EQ(vestorine::cardName(51, vestorine::English), "king of spades");
-    EXPECT_EQ(vestorine::cardName(38, vestorine::French), "dix de cœur");
-    for (const int outside : {vestorine::EmptyCell, 4, 52})
-        EXPECT_EQ(vestorine::cardName(outside, vestorine::English), "") << outside;
 }

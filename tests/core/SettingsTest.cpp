@@ -21,7 +21,8 @@ const ReadCase readCases[] = {
     {"LaterLanguageWins", "LANGUAGE=1\r\nLANGUAGE=2\r\n", French, {}},
     {"FirstCharacterDecides", "LANGUAGE=1x\r\n", English, {}},
     {"EmptyLanguageIgnored", "LANGUAGE=\r\n", {}, {}},
-    {"OtherLanguageIgnored", "LANGUAGE=x\nLANGUAGE=3\n", {}, {}},
+    {"UnknownLanguageIgnored", "LANGUAGE=x\nLANGUAGE=6\nLANGUAGE=0\n", {}, {}},
+    {"ItalianRead", "LANGUAGE=5\r\n", 5, {}},
     {"DeckDecimal", "DECK=13", {}, 13},
     {"DeckDollarHex", "DECK=$D", {}, 13},
     {"DeckZeroXHex", "DECK=0xD\n", {}, 13},
@@ -80,8 +81,9 @@ TEST(SettingsWrite, ExactBytes) {
     CardBackChoice crosshatch;
     crosshatch.chooseCrosshatch(4);
     EXPECT_EQ(formatSettings(French, crosshatch), "[VESTORINE V1.1]\r\nLANGUAGE=2\r\nDECK=16\r\n");
-    // Any language but English is written as French.
+    // A code the game does not know is written as French.
     EXPECT_EQ(formatSettings(0, crosshatch), "[VESTORINE V1.1]\r\nLANGUAGE=2\r\nDECK=16\r\n");
+    EXPECT_EQ(formatSettings(3, crosshatch), "[VESTORINE V1.1]\r\nLANGUAGE=3\r\nDECK=16\r\n");
 }
 
 TEST(SettingsWrite, RandomChoiceIsSavedAsSuchEvenAfterAPick) {

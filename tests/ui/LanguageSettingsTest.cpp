@@ -84,10 +84,7 @@ protected:
         EXPECT_EQ(game.Language(), set.language);
     }
 
-    QString statusIn(int language) {
-        const auto text = vestorine::message(game.MessageIndex(), language);
-        return QString::fromUtf8(text);
-    }
+    QString statusIn(int language) { return texts::status(game.MessageIndex(), language); }
 };
 
 } // namespace
@@ -110,6 +107,50 @@ TEST_F(LanguageTest, SwitchRewritesEveryWindowAndLeavesTheGameAlone) {
         EXPECT_FALSE(blink()->isActive());
         EXPECT_EQ(jeu()->picture().toImage(), grid);
     }
+}
+
+// The languages of the catalogs: every window, the spoken words and a box follow at once, and
+// French comes back with its own texts.
+TEST_F(LanguageTest, CatalogLanguagesRewriteEveryWindow) {
+    struct Expected {
+        const char* item;
+        int language;
+        std::vector<const char*> texts; // File, Quit, back chooser, lottery, statistics, About,
+                                        // status, a card, a box's cause
+    };
+    const Expected cases[] = {
+        {"MenuDeutsch",
+         3,
+         {"Datei", "Beenden", "KARTENRÜCKEN", "Viel Glück!", "Statistik", "Über Vestorine",
+          "Klicken Sie auf eine Karte", "Herz-Dame", "Datenträger voll"}},
+        {"MenuEspanol",
+         4,
+         {"Archivo", "Salir", "REVERSO DE LAS CARTAS", "¡Buena suerte!", "Estadísticas",
+          "Acerca de Vestorine", "Haz clic en una carta", "reina de corazones",
+          "el disco está lleno"}},
+        {"MenuItaliano",
+         5,
+         {"File", "Esci", "DORSO DELLE CARTE", "Buona fortuna!", "Statistiche",
+          "Informazioni su Vestorine", "Fai clic su una carta", "donna di cuori",
+          "il disco è pieno"}},
+    };
+    deal(layouts::allHome());
+    for (const Expected& c : cases) {
+        control<QAction>(c.item)->trigger();
+        EXPECT_TRUE(control<QAction>(c.item)->isChecked());
+        const std::vector<QString> shown{control<QMenu>("MenuFile")->title(),
+                                         control<QAction>("Menuquitter")->text(),
+                                         dos.windowTitle(),
+                                         loto.windowTitle(),
+                                         stats.windowTitle(),
+                                         apropos.windowTitle(),
+                                         status(),
+                                         texts::cardName(46, c.language),
+                                         texts::cause(c.language, ENOSPC)};
+        EXPECT_EQ(shown, std::vector<QString>(c.texts.begin(), c.texts.end())) << c.item;
+    }
+    choose(captionSets[1]);
+    expectCaptions(captionSets[1]);
 }
 
 TEST_F(LanguageTest, SwitchWhileBlinkingShowsTheNewTextAtOnce) {

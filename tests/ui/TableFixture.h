@@ -7,6 +7,7 @@
 #include "GameState.h"
 #include "ProgramWindows.h"
 #include "ScriptedRandom.h"
+#include "common/WindowTexts.h"
 #include "table/CardImage.h"
 #include "table/TableGeometry.h"
 
@@ -142,10 +143,7 @@ protected:
         return showsPicture(talon()->picture().toImage(), card, cards::FaceUp, 0xFFFFFF);
     }
 
-    static QString message(int index) {
-        const auto text = vestorine::message(index, vestorine::French);
-        return QString::fromUtf8(text);
-    }
+    static QString message(int index) { return texts::status(index, vestorine::French); }
     QString status() { return info()->text(); }
     int statusPoints() { return info()->font().pointSize(); }
     QColor statusColour() { return info()->palette().color(QPalette::WindowText); }

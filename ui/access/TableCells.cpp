@@ -2,7 +2,6 @@
 
 #include "access/AccessibleChildren.h"
 
-#include "CardNames.h"
 #include "GameState.h"
 #include "common/WindowTexts.h"
 
@@ -14,7 +13,7 @@ namespace {
 
 using Words = texts::TableTexts;
 
-const Words& words(int language) {
+Words words(int language) {
     return texts::table(language);
 }
 
@@ -42,20 +41,20 @@ void TableCells::talonPainted(int card) {
 }
 
 QString TableCells::gridName() const {
-    return QString::fromUtf8(words(m_game.Language()).grid);
+    return words(m_game.Language()).grid;
 }
 
 QString TableCells::cellName(int row, int col) const {
-    const Words& set = words(m_game.Language());
+    const Words set = words(m_game.Language());
     const int what = shown(row, col);
     QString shows;
     if (what == FaceDown)
-        shows = QString::fromUtf8(set.faceDown);
+        shows = set.faceDown;
     else if (what == vestorine::EmptyCell)
-        shows = QString::fromUtf8(set.empty);
+        shows = set.empty;
     else
-        shows = QString::fromStdString(vestorine::cardName(what, m_game.Language()));
-    return QString::fromUtf8(set.cell).arg(row).arg(col).arg(shows);
+        shows = texts::cardName(what, m_game.Language());
+    return set.cell.arg(row).arg(col).arg(shows);
 }
 
 QRect TableCells::cellRect(int row, int col) const {
@@ -63,16 +62,15 @@ QRect TableCells::cellRect(int row, int col) const {
 }
 
 QString TableCells::talonName() const {
-    const auto card = vestorine::cardName(m_talonCard, m_game.Language());
-    return QString::fromUtf8(words(m_game.Language()).talon).arg(QString::fromStdString(card));
+    return words(m_game.Language()).talon.arg(texts::cardName(m_talonCard, m_game.Language()));
 }
 
 // Which row the talon's suit owns, as the game reports it: for the player's information only.
 QString TableCells::talonDescription() const {
-    const Words& set = words(m_game.Language());
+    const Words set = words(m_game.Language());
     if (const int row = m_game.rowOfSuit(vestorine::suitNumber(m_talonCard)))
-        return QString::fromUtf8(set.owns).arg(row);
-    return QString::fromUtf8(set.ownsNone);
+        return set.owns.arg(row);
+    return set.ownsNone;
 }
 
 void TableCells::nameTalon() {
@@ -84,8 +82,7 @@ void TableCells::nameTalon() {
 
 void TableCells::describeDeal() {
     if (const int number = m_game.DealNumber())
-        grid()->setAccessibleDescription(
-            QString::fromUtf8(texts::deals(m_game.Language()).gridDeal).arg(number));
+        grid()->setAccessibleDescription(texts::deals(m_game.Language()).gridDeal.arg(number));
 }
 
 void TableCells::languageChanged() {

@@ -17,34 +17,34 @@ QString first(const FileProblem& problem) {
 
 // What failed, why and what follows, in the language's words.
 QString explanation(const FileProblem& problem, int language) {
-    const texts::FileTexts& files = texts::files(language);
+    const texts::FileTexts files = texts::files(language);
     const QString why = texts::cause(language, problem.error);
     switch (problem.kind) {
     case Kind::SettingsNotRead:
-        return texts::text(files.settingsNotRead).arg(first(problem), why);
+        return files.settingsNotRead.arg(first(problem), why);
     case Kind::SettingsNotWritten:
-        return texts::text(files.settingsNotWritten).arg(first(problem), why);
+        return files.settingsNotWritten.arg(first(problem), why);
     case Kind::StatisticsNotWritten:
-        return texts::text(files.statisticsNotWritten).arg(why);
+        return files.statisticsNotWritten.arg(why);
     case Kind::StatisticsSetAside:
-        return texts::text(files.statisticsSetAside).arg(first(problem));
+        return files.statisticsSetAside.arg(first(problem));
     case Kind::GamesUncounted:
-        return texts::text(files.gamesUncounted)
-            .arg(texts::locale(language).toString(problem.count), first(problem));
+        return files.gamesUncounted.arg(texts::locale(language).toString(problem.count),
+                                        first(problem));
     case Kind::GameNotWritten:
-        return texts::text(files.gameNotWritten).arg(first(problem), why);
+        return files.gameNotWritten.arg(first(problem), why);
     case Kind::GamesSetAside:
-        return texts::text(files.gamesSetAside).arg(problem.paths.join(u'\n'));
+        return files.gamesSetAside.arg(problem.paths.join(u'\n'));
     case Kind::FoldersSetAside:
-        return texts::text(files.foldersSetAside).arg(problem.paths.join(u'\n'));
+        return files.foldersSetAside.arg(problem.paths.join(u'\n'));
     case Kind::ViewSetAside:
-        return texts::text(texts::view(language).setAside).arg(first(problem));
+        return texts::view(language).setAside.arg(first(problem));
     case Kind::ViewNotWritten:
-        return texts::text(texts::view(language).notWritten).arg(first(problem));
+        return texts::view(language).notWritten.arg(first(problem));
     case Kind::SizeNotWritten:
-        return texts::text(texts::tableSize(language).notWritten).arg(first(problem));
+        return texts::tableSize(language).notWritten.arg(first(problem));
     case Kind::NotRestarted:
-        return texts::text(texts::tableSize(language).notRestarted);
+        return texts::tableSize(language).notRestarted;
     }
     return {};
 }
@@ -53,21 +53,21 @@ QString explanation(const FileProblem& problem, int language) {
 
 Words words(const FileProblem& problem, int language) {
     const QString text = explanation(problem, language);
-    const texts::ErrorTexts& errors = texts::errors();
+    const texts::ErrorTexts errors = texts::errors(language);
     switch (problem.kind) {
     case Kind::SettingsNotRead:
-        return {texts::text(errors.readTitle), text};
+        return {errors.readTitle, text};
     // The settings-write box keeps its title and first line in every language.
     case Kind::SettingsNotWritten:
-        return {texts::text(errors.title), texts::text(errors.settingsNotWritten) + u'\n' + text};
+        return {errors.title, errors.settingsNotWritten + u'\n' + text};
     case Kind::StatisticsNotWritten:
-        return {texts::text(texts::files(language).title),
-                texts::text(errors.statisticsNotWritten).arg(first(problem)) + u'\n' + text};
+        return {texts::files(language).title,
+                errors.statisticsNotWritten.arg(first(problem)) + u'\n' + text};
     case Kind::StatisticsSetAside:
-        return {texts::text(texts::files(language).title),
-                texts::text(errors.statisticsNotWritten).section(u'\n', 0, 0) + u'\n' + text};
+        return {texts::files(language).title,
+                errors.statisticsNotWritten.section(u'\n', 0, 0) + u'\n' + text};
     default:
-        return {texts::text(texts::files(language).title), text};
+        return {texts::files(language).title, text};
     }
 }
 

@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#include "Messages.h"
+#include "Languages.h"
 
 namespace shell {
 
@@ -35,8 +35,8 @@ QStringList dataFolders() {
 }
 
 QString findReadme(int language, const QStringList& folders) {
-    const QString name = language == vestorine::English ? QStringLiteral("readme.txt")
-                                                        : QStringLiteral("lisezmoi.txt");
+    const std::string_view readme = vestorine::language(language).readme;
+    const QString name = QString::fromLatin1(readme.data(), qsizetype(readme.size()));
     for (const QString& folder : folders) {
         const QFileInfo file(QDir(folder), name);
         if (file.isFile())
