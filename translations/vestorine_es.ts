@@ -247,6 +247,11 @@
         <translation>Err statistics.ini
 %1</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <extracomment>The button that closes a box.</extracomment>
+        <translation>Aceptar</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>

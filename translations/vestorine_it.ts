@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>An unfinished game is kept: Ctrl+R resumes it</source>
-        <translation>C'è una partita in sospeso: Ctrl+R la riprende</translation>
+        <translation>C&apos;è una partita in sospeso: Ctrl+R la riprende</translation>
     </message>
     <message>
         <source>laid in row %1, column %2</source>
@@ -247,6 +247,11 @@
         <translation>Err statistics.ini
 %1</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <extracomment>The button that closes a box.</extracomment>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -260,7 +265,7 @@
     </message>
     <message>
         <source>Cannot read the file &quot;%1&quot;: %2. The defaults are used, the file is left as it is.</source>
-        <translation>Impossibile leggere il file «%1»: %2. Vengono usate le impostazioni predefinite e il file resta com'è.</translation>
+        <translation>Impossibile leggere il file «%1»: %2. Vengono usate le impostazioni predefinite e il file resta com&apos;è.</translation>
     </message>
     <message>
         <source>The settings could not be written to &quot;%1&quot;: %2. They will not be kept for the next run.</source>
@@ -287,7 +292,7 @@
     <message>
         <source>A folder stood where a saved game belongs. Nothing in it was touched; it was moved to:
 %1</source>
-        <translation>Al posto di una partita salvata c'era una cartella. Il suo contenuto non è stato toccato; è stata spostata in:
+        <translation>Al posto di una partita salvata c&apos;era una cartella. Il suo contenuto non è stato toccato; è stata spostata in:
 %1</translation>
     </message>
     <message>
@@ -444,7 +449,7 @@
     </message>
     <message>
         <source>empty: the first card was here</source>
-        <translation>vuota: qui c'era la prima carta</translation>
+        <translation>vuota: qui c&apos;era la prima carta</translation>
     </message>
     <message>
         <source>already face up</source>
@@ -512,7 +517,7 @@ W: the talon and where it goes. R: the rows and their suits. F: the first card&a
 D: the cards face down. S: the whole table, row by row. L: the current row.
 F2 or Ctrl+N: deal. Alt: the menus. Escape closes this window.</source>
         <translation>Sul tavolo:
-Frecce: da una casella all'altra. Home, Fine: prima e ultima colonna. Ctrl+Home, Ctrl+Fine: prima e ultima casella.
+Frecce: da una casella all&apos;altra. Home, Fine: prima e ultima colonna. Ctrl+Home, Ctrl+Fine: prima e ultima casella.
 A K Q J (asso, re, donna, fante), T o 1 (dieci), 9 8 7: la colonna di quel valore nella riga corrente.
 Invio o Spazio: prendi, posa o scopri la carta della casella.
 H: alla casella in cui va il tallone. N: alla prossima carta coperta.

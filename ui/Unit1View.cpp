@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -149,6 +150,7 @@ void TForm1::tellSizeFallback() {
     auto* box = new QMessageBox(QMessageBox::Information, words.menu,
                                 words.fellBack.arg(tablescale::sizeInUse()).arg(kept),
                                 QMessageBox::Ok, this);
+    box->button(QMessageBox::Ok)->setText(texts::errors(m_session->language()).ok);
     box->setObjectName(QStringLiteral("SizeFallbackBox"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     // No loop of its own: the game is put back behind it. A screen reader reads it as it opens.

@@ -4,10 +4,12 @@ game with X key presses alone and checks that every new status message reached t
 
 Run by e2e_atspi.sh with the program already on screen (DISPLAY and the buses set)."""
 
+import os
 import re
 import subprocess
 import sys
 import time
+from xml.etree import ElementTree
 
 import gi
 
@@ -19,24 +21,54 @@ import pyatspi  # noqa: E402
 PATIENCE = 60
 ROWS, COLUMNS = 4, 8
 
-RANKS = {  # the column of each rank, in both languages
-    **{w: i + 1 for i, w in enumerate("ace king queen jack ten nine eight seven".split())},
-    **{w: i + 1 for i, w in enumerate("as roi dame valet dix neuf huit sept".split())},
+# The words of the game in English and French, and in the language of a catalog given with
+# --language CODE (the catalog translations/vestorine_CODE.ts), for a game played in it.
+def catalog():
+    if "--language" not in sys.argv:
+        return {}
+    code = sys.argv[sys.argv.index("--language") + 1]
+    path = os.path.join(os.path.dirname(os.path.realpath(__file__)), "..", "..", "translations",
+                        f"vestorine_{code}.ts")
+    words = {}
+    for context in ElementTree.parse(path).getroot().iter("context"):
+        for message in context.iter("message"):
+            if message.find("comment") is None:
+                words[(context.findtext("name"), message.findtext("source"))] = \
+                    message.findtext("translation")
+    return words
+
+
+CATALOG = catalog()
+
+
+def said(context, english, french):
+    """The English and French words, and the catalog's."""
+    return (english, french) + ((CATALOG[(context, english)],) if CATALOG else ())
+
+
+RANK_WORDS = "ace king queen jack ten nine eight seven".split()
+RANKS = {  # the column of each rank, in every language in play
+    w: i + 1 for i, r in enumerate(RANK_WORDS)
+    for w in said("Cards", r, "as roi dame valet dix neuf huit sept".split()[i])
 }
-FACE_DOWN = ("face down", "face cachée")
-DEALING = ("Dealing the cards", "Distribution des cartes")
+# How a card is named: "%1 of %2", "%1 de %2", "%2-%1"...
+CARD_PATTERNS = [re.compile(re.escape(p).replace("%1", "(?P<rank>.+?)").replace("%2", "(?P<suit>.+)")
+                 + "$") for p in said("Cards", "%1 of %2", "%1 de %2")]
+TALON = said("Table", "talon: %1", "talon : %1")
+FACE_DOWN = said("Table", "face down", "face cachée")
+DEALING = said("Announce", "Dealing the cards", "Distribution des cartes")
 STATUS = {
-    "pick": ("Click a card", "Cliquez une carte"),
-    "reveal": ("Click the remaining cards", "Cliquez les cartes restantes"),
-    "lost": ("!!! Sorry, you loose !!!", "!!! Perdu, désolé !!!"),
-    "won": ("*** You succeed, bravo ***", "*** Gagné, bravo ***"),
+    "pick": said("Status", "Click a card", "Cliquez une carte"),
+    "reveal": said("Status", "Click the remaining cards", "Cliquez les cartes restantes"),
+    "lost": said("Status", "!!! Sorry, you loose !!!", "!!! Perdu, désolé !!!"),
+    "won": said("Status", "*** You succeed, bravo ***", "*** Gagné, bravo ***"),
 }
 ALL_MESSAGES = {
-    "Click the button to deal", "Cliquez le bouton pour distribuer",
-    "Move the talon to its ranking place", "Déplacez le talon sur sa position de rangement",
-    *[m for pair in STATUS.values() for m in pair],
+    *said("Status", "Click the button to deal", "Cliquez le bouton pour distribuer"),
+    *said("Status", "Move the talon to its ranking place",
+          "Déplacez le talon sur sa position de rangement"),
+    *[m for words in STATUS.values() for m in words],
 }
-
 
 def fail(what):
     print(f"atspi_game: FAIL: {what}", file=sys.stderr)
@@ -163,9 +195,12 @@ class Table:
 
 def card_of(text):
     """(column, suit word) of a card name such as "seven of spades" or "sept de pique"."""
-    words = text.split(":", 1)[-1].split()
-    return RANKS[words[0]], words[-1]
-
+    card = text.split(":", 1)[-1].strip()
+    for pattern in CARD_PATTERNS:
+        match = pattern.match(card)
+        if match and match["rank"] in RANKS:
+            return RANKS[match["rank"]], match["suit"]
+    fail(f"no card in {text!r}")
 
 def deals_ended(heard):
     # By the line's name: a deal that follows another at once announces itself before a reader
@@ -215,7 +250,7 @@ def play(table, heard):
     table.go(1, 1)
     key("Return")
     table.talon = wait_for("the pick named no talon", lambda: find(
-        table.frame, lambda a: name(a).startswith("talon")))
+        table.frame, lambda a: any(name(a).startswith(t.split("%1")[0]) for t in TALON)))
     talon = name(table.talon)
     print(f"atspi_game: picked {talon}")
 

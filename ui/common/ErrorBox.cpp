@@ -1,5 +1,6 @@
 #include "common/ErrorBox.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 namespace errorbox {
@@ -17,12 +18,14 @@ void setBox(Box box) {
     currentBox() = std::move(box);
 }
 
-void show(QWidget* parent, const QString& title, const QString& text) {
+void show(QWidget* parent, const QString& title, const QString& text, const QString& ok) {
     if (const Box& box = currentBox()) {
         box(parent, title, text);
         return;
     }
     QMessageBox message(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
+    if (!ok.isEmpty())
+        message.button(QMessageBox::Ok)->setText(ok);
     message.exec();
 }
 

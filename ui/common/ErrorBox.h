@@ -14,6 +14,7 @@ using Box = std::function<void(QWidget* parent, const QString& title, const QStr
 
 // Replaces the box; an empty function brings back the real one.
 void setBox(Box box);
-void show(QWidget* parent, const QString& title, const QString& text);
+// `ok` names the button in the player's language; Qt's own word when empty.
+void show(QWidget* parent, const QString& title, const QString& text, const QString& ok = {});
 
 } // namespace errorbox

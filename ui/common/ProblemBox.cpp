@@ -73,7 +73,7 @@ Words words(const FileProblem& problem, int language) {
 
 void show(QWidget* parent, const FileProblem& problem, int language) {
     const Words box = words(problem, language);
-    errorbox::show(parent, box.title, box.text);
+    errorbox::show(parent, box.title, box.text, texts::errors(language).ok);
 }
 
 } // namespace problembox

@@ -409,6 +409,8 @@ ErrorTexts errors(int language) {
         words.translate("Errors", "Err vestorine.ini"),
         //: %1 the statistics file's path.
         words.translate("Errors", "Err statistics.ini\n%1"),
+        //: The button that closes a box.
+        words.translate("Errors", "OK"),
     };
 }
 

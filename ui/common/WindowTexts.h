@@ -178,6 +178,7 @@ struct ErrorTexts {
     QString readTitle;
     QString settingsNotWritten;
     QString statisticsNotWritten; // %1 the path
+    QString ok;                   // the boxes' button
 };
 ErrorTexts errors(int language);
 
