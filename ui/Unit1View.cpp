@@ -5,10 +5,10 @@
 #include "common/TableScale.h"
 #include "common/WindowTexts.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
-#include <QAbstractButton>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
