@@ -1,19 +1,24 @@
-// Takes the pictures of the back chooser, the lottery, the About and the statistics windows in
-// both languages for the documentation (run it after changing one of those windows):
+// Takes the pictures of the back chooser, the lottery, the About and the statistics windows and of
+// the dealt table in every language, for the documentation and the translators (run it after
+// changing one of those windows or a catalog):
 //
 //   QT_QPA_PLATFORM=offscreen build/release/tools/window_shots docs
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
 #include <QPixmap>
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <string>
 #include <string_view>
 
 #include "CardBack.h"
 #include "GameSession.h"
 #include "GameState.h"
+#include "Languages.h"
 #include "Messages.h"
 #include "ProgramWindows.h"
 #include "RandomSource.h"
@@ -52,6 +57,8 @@ int main(int argc, char* argv[]) {
     QTemporaryDir data;
     StatisticsKeeper& keeper = windows.form1.session().statistics();
     keeper.setFolder(data.path());
+    windows.form1.session().setDataFolder(data.path());
+    windows.form1.session().setSettingsFolder(data.path());
     keeper.reset();
     for (const char result : std::string_view("LLWLALLCLLWLLAL")) {
         keeper.gameStarted();
@@ -63,18 +70,22 @@ int main(int argc, char* argv[]) {
             keeper.abandoned();
     }
     bool ok = true;
-    for (const int language : {vestorine::English, vestorine::French}) {
-        const char* tag = language == vestorine::English ? "en" : "fr";
-        dos.applyLanguage(language);
-        loto.applyLanguage(language);
-        stats.applyLanguage(language);
+    // Each language as its menu item chooses it, in the order of the list of languages.
+    const QList<QAction*> languages =
+        windows.form1.findChild<QMenu*>(QStringLiteral("MenuLangue"))->actions();
+    windows.form1.findChild<QAction*>(QStringLiteral("MenuDeal32"))->trigger();
+    for (const vestorine::LanguageInfo& language : vestorine::Languages) {
+        const std::string tag(language.catalog);
+        languages[qsizetype(&language - vestorine::Languages.data())]->trigger();
         stats.showStats();
         dos.showChooser();
         loto.showLoto();
         about.show();
         QApplication::processEvents();
-        ok = save(dos, folder, "dos", tag) && save(loto, folder, "loto", tag) &&
-             save(about, folder, "apropos", tag) && save(stats, folder, "stats", tag) && ok;
+        ok = save(dos, folder, "dos", tag.c_str()) && save(loto, folder, "loto", tag.c_str()) &&
+             save(about, folder, "apropos", tag.c_str()) &&
+             save(stats, folder, "stats", tag.c_str()) &&
+             save(windows.form1, folder, "table", tag.c_str()) && ok;
         dos.hide();
         loto.hide();
         about.hide();

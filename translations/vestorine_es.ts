@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Click the deck to use or</source>
-        <translation>Haz clic en el reverso que quieras usar o</translation>
+        <translation>Haz clic en un reverso o</translation>
     </message>
     <message>
         <source>Random</source>
@@ -130,7 +130,7 @@
         <source>Click the deck to use or</source>
         <comment>first start</comment>
         <extracomment>Shown only on the very first start, in French (&quot;Cliquez le dos de votre choix ou&quot;). Translate it as the usual text.</extracomment>
-        <translation>Haz clic en el reverso que quieras usar o</translation>
+        <translation>Haz clic en un reverso o</translation>
     </message>
 </context>
 <context>

@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Click the deck to use or</source>
-        <translation>Fai clic sul dorso da usare oppure</translation>
+        <translation>Fai clic su un dorso o</translation>
     </message>
     <message>
         <source>Random</source>
@@ -130,7 +130,7 @@
         <source>Click the deck to use or</source>
         <comment>first start</comment>
         <extracomment>Shown only on the very first start, in French (&quot;Cliquez le dos de votre choix ou&quot;). Translate it as the usual text.</extracomment>
-        <translation>Fai clic sul dorso da usare oppure</translation>
+        <translation>Fai clic su un dorso o</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,10 @@ namespace {
 constexpr int Gap = GridGeometry::Gap;
 constexpr int GridSide = 4;
 
+QFont invitationFont() {
+    return fonts::make(fonts::Family::Arial, 15, true, true);
+}
+
 // Choice n lies in the n-th cell, counted row by row.
 int choiceOf(int row, int col) {
     return (row - 1) * GridSide + col;
@@ -104,7 +108,7 @@ TFormDos::TFormDos(vestorine::CardBackChoice& back, QWidget* parent)
 
     Label1 = new QLabel(words.invitation, this);
     Label1->setGeometry(16, 448, 223, 17);
-    Label1->setFont(fonts::make(fonts::Family::Arial, 15, true, true));
+    Label1->setFont(invitationFont());
     colours::set(Label1, QPalette::WindowText, 0x800000);
 
     ButtonRandom = new QPushButton(words.random, this);
@@ -138,9 +142,12 @@ void TFormDos::applyLanguage(int language) {
 }
 
 void TFormDos::fitLabel() {
-    // The invitation grows with its text, as wide as it needs, never narrower than designed.
-    // Measured when the window opens or its text changes in view: measuring loads the label's
-    // face, which nothing else shown at start-up uses.
+    // The invitation grows with its text, as wide as it needs, never narrower than designed,
+    // and a smaller face keeps a longer translation clear of the button. Measured when the
+    // window opens or its text changes in view: measuring loads the label's face, which nothing
+    // else shown at start-up uses.
+    const int room = ButtonRandom->x() - Label1->x() - 4;
+    Label1->setFont(fonts::fitting(invitationFont(), Label1->text(), room));
     Label1->resize(std::max(223, Label1->sizeHint().width()), 17);
 }
 

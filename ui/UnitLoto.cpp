@@ -71,6 +71,9 @@ void TFormLoto::applyLanguage(int language) {
     const texts::LotoTexts words = texts::loto(language);
     setWindowTitle(words.title);
     Label1->setText(words.invitation);
+    // A longer translation takes a smaller face rather than losing its ends.
+    Label1->setFont(
+        fonts::fitting(fonts::make(fonts::Family::Arial, 11), words.invitation, Label1->width()));
     nameSlots(language);
 }
 

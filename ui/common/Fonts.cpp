@@ -1,6 +1,7 @@
 #include "common/Fonts.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QStringList>
 
 namespace fonts {
@@ -36,6 +37,13 @@ QFont make(Family family, int pixelSize, bool bold, bool italic) {
     if (family == Family::ArialBlack)
         font.setWeight(QFont::Black);
     font.setItalic(italic);
+    return font;
+}
+
+QFont fitting(const QFont& design, const QString& text, int width) {
+    QFont font = design;
+    while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(text) > width)
+        font.setPixelSize(font.pixelSize() - 1);
     return font;
 }
 

@@ -17,4 +17,8 @@ enum class Family {
 
 QFont make(Family family, int pixelSize, bool bold = true, bool italic = false);
 
+// `design` at the largest pixel size, down to 8, at which `text` fits `width`: a translation
+// longer than the design's text stays whole and clear of what stands beside it.
+QFont fitting(const QFont& design, const QString& text, int width);
+
 } // namespace fonts
