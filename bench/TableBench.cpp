@@ -2,8 +2,10 @@
 //      DISPLAY=:NN QT_QPA_PLATFORM=xcb build/bench/bench/table_bench   (or headless: offscreen)
 #include "CardBack.h"
 #include "GameState.h"
+#include "Languages.h"
 #include "RandomSource.h"
 #include "Unit1.h"
+#include "common/WindowTexts.h"
 #include "table/CardImage.h"
 
 #include <QAction>
@@ -119,6 +121,19 @@ void TalonMove(benchmark::State& state) {
     table.mouse(talon, QEvent::MouseButtonRelease, {35, 48}, Qt::NoButton);
 }
 BENCHMARK(TalonMove)->Unit(benchmark::kMicrosecond);
+
+// The words of one spoken answer (where the talon goes), in the source language and through a
+// catalog, which each answer loads anew.
+void AnswerWords(benchmark::State& state) {
+    const int language = int(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            texts::spoken(language).goesTo.arg(texts::cardName(46, language)).arg(3).arg(2));
+}
+BENCHMARK(AnswerWords)
+    ->Arg(vestorine::English)
+    ->Arg(vestorine::French)
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -41,6 +41,7 @@ void TForm1::createLanguageItems() {
         const int language = info.code;
         auto* action = new QAction(texts::languageName(language), MenuLangue);
         action->setObjectName(itemName(language));
+        action->setData(language);
         action->setCheckable(true);
         action->setChecked(language == m_game.Language());
         group->addAction(action);
@@ -56,7 +57,7 @@ void TForm1::createLanguageItems() {
 // the blinking are left as they are.
 void TForm1::switchLanguage(int language) {
     for (QAction* item : m_languageItems)
-        if (item->objectName() == itemName(language))
+        if (item->data().toInt() == language)
             item->setChecked(true);
     m_languageChosen = true;
     translation::install(language);

@@ -41,13 +41,19 @@ QTranslator* installedTranslator() {
 } // namespace
 
 Catalog::Catalog(int language) {
+    // The program's own catalog serves when it is this language's; another is loaded for the
+    // moment, as for a box shown before the first switch.
+    const QTranslator* installed = installedTranslator();
+    m_useInstalled = installed && installed->property(LanguageProperty).toInt() == language;
     const QString path = translation::catalogPath(language);
-    if (!path.isEmpty() && !m_translator.load(path))
+    if (!m_useInstalled && !path.isEmpty() && !m_translator.load(path))
         qWarning("vestorine: the catalog %s is missing", qPrintable(path));
 }
 
 QString Catalog::translate(const char* context, const char* source, const char* disambiguation,
                            int n) const {
+    if (m_useInstalled)
+        return QCoreApplication::translate(context, source, disambiguation, n);
     const QString translated = m_translator.translate(context, source, disambiguation, n);
     return translated.isEmpty() ? QString::fromUtf8(source) : translated;
 }
@@ -71,9 +77,11 @@ void install(int language) {
     translator->setObjectName(QLatin1String(InstalledName));
     translator->setProperty(LanguageProperty, language);
     const QString path = catalogPath(language);
-    if (!path.isEmpty() && translator->load(path))
+    if (!path.isEmpty() && translator->load(path)) {
         QCoreApplication::installTranslator(translator);
-    else {
+    } else {
+        if (!path.isEmpty())
+            qWarning("vestorine: the catalog %s is missing", qPrintable(path));
         // English, or a missing catalog: the windows still rewrite their texts.
         QEvent change(QEvent::LanguageChange);
         QCoreApplication::sendEvent(qApp, &change);

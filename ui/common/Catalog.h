@@ -22,6 +22,7 @@ public:
 
 private:
     QTranslator m_translator;
+    bool m_useInstalled = false;
 };
 
 namespace translation {
