@@ -347,6 +347,8 @@ TEST_F(SettingsTest, UnreadableFileIsReplacedAtExitOnlyAfterAChange) {
          {}},
         {"language", [&](Program& p) { menu(p, "MenuEnglish"); },
          "[VESTORINE V1.1]\r\nLANGUAGE=1\r\nDECK=0\r\n"},
+        {"a catalog's language", [&](Program& p) { menu(p, "MenuItaliano"); },
+         "[VESTORINE V1.1]\r\nLANGUAGE=5\r\nDECK=0\r\n"},
         {"back",
          [](Program& p) {
              p.dos.showChooser();
