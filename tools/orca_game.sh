@@ -2,14 +2,26 @@
 # Plays one whole keyboard game under the Orca screen reader on a virtual display, without any
 # audio device, and prints what Orca said: its speech goes to a file instead of a synthesiser.
 # Its braille goes to a 40-cell display of brltty's virtual driver, and every line shown there is
-# printed too. Not part of the test run. Usage: tools/orca_game.sh [--english] [path/to/vestorine]
+# printed too. Not part of the test run.
+# Usage: tools/orca_game.sh [--english | --language de|es|it] [path/to/vestorine]
 #   --english        plays in English (the program starts in French)
+#   --language CODE  plays in the language of that catalog
 #   ORCA_DEBUG=file  also keeps Orca's own debug log there.
 #   Needs brltty (apt-get install brltty); without it, speech only.
 set -euo pipefail
 
-english=""
-[ "${1:-}" = "--english" ] && english=1 && shift
+setting=""  # the settings file's LANGUAGE= code
+game_args=()
+case "${1:-}" in
+--english) setting=1 && shift ;;
+--language)
+    case "${2:-}" in
+    de) setting=3 ;; es) setting=4 ;; it) setting=5 ;; *) echo "orca_game: no catalog ${2:-}" >&2 && exit 2 ;;
+    esac
+    game_args=(--language "$2")
+    shift 2
+    ;;
+esac
 root=$(dirname "$(dirname "$(realpath "$0")")")
 bin=$(realpath "${1:-$root/build/release/main/vestorine}")
 work=$(mktemp -d)
@@ -40,8 +52,8 @@ session_start
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME/orca"
 # The language comes from the settings file the program reads at start.
-[ -n "$english" ] && mkdir -p "$XDG_CONFIG_HOME/vestorine" &&
-    printf 'LANGUAGE=1\r\n' >"$XDG_CONFIG_HOME/vestorine/vestorine.ini"
+[ -n "$setting" ] && mkdir -p "$XDG_CONFIG_HOME/vestorine" &&
+    printf 'LANGUAGE=%s\r\n' "$setting" >"$XDG_CONFIG_HOME/vestorine/vestorine.ini"
 speech="$work/speech.txt"
 : >"$speech"
 
@@ -126,7 +138,7 @@ done
 [ -s "$speech" ] || { cat "$work/orca.log" >&2; fail "Orca said nothing"; }
 sleep 1 # let Orca finish reading the window before the game starts
 
-/usr/bin/python3 "$root/tests/e2e/atspi_game.py" --keyboard-only --pace 0.4 >"$work/game.log" 2>&1 ||
+/usr/bin/python3 "$root/tests/e2e/atspi_game.py" --keyboard-only --pace 0.4 "${game_args[@]}" >"$work/game.log" 2>&1 ||
     { cat "$work/game.log" >&2; fail "the game did not reach its verdict"; }
 sleep 2 # the verdict is spoken after it shows
 echo "=== what the game did"
