@@ -3,9 +3,9 @@
 # audio device, and prints what Orca said: its speech goes to a file instead of a synthesiser.
 # Its braille goes to a 40-cell display of brltty's virtual driver, and every line shown there is
 # printed too. Not part of the test run.
-# Usage: tools/orca_game.sh [--english | --language de|es|it] [path/to/vestorine]
+# Usage: tools/orca_game.sh [--english | --language CODE] [path/to/vestorine]
 #   --english        plays in English (the program starts in French)
-#   --language CODE  plays in the language of that catalog
+#   --language CODE  plays in the language of that catalog (de, es, it...)
 #   ORCA_DEBUG=file  also keeps Orca's own debug log there.
 #   Needs brltty (apt-get install brltty); without it, speech only.
 set -euo pipefail
@@ -15,9 +15,10 @@ game_args=()
 case "${1:-}" in
 --english) setting=1 && shift ;;
 --language)
-    case "${2:-}" in
-    de) setting=3 ;; es) setting=4 ;; it) setting=5 ;; *) echo "orca_game: no catalog ${2:-}" >&2 && exit 2 ;;
-    esac
+    # The code the list of languages gives the catalog.
+    setting=$(grep -oE "\{[0-9]+, \"[^\"]*\", \"${2:-}\"" "$(dirname "$0")/../core/Languages.h" |
+        grep -oE "^\{[0-9]+" | tr -d '{') || true
+    [ -n "$setting" ] || { echo "orca_game: no catalog ${2:-}" >&2 && exit 2; }
     game_args=(--language "$2")
     shift 2
     ;;
