@@ -2,12 +2,12 @@
 
 #include "DealShuffle.h"
 #include "Messages.h"
+#include "access/TextBoxAccessible.h"
 #include "common/SmallWindow.h"
 #include "common/WindowTexts.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -19,7 +19,8 @@ TFormDeal::TFormDeal(QWidget* parent)
     setModal(false);
     auto* box = new QVBoxLayout(this);
     m_prompt = new QLabel(this);
-    EditNumber = new QLineEdit(this);
+    textboxaccessible::install();
+    EditNumber = new NumberBox(this);
     EditNumber->setObjectName(QStringLiteral("EditNumber"));
     m_prompt->setBuddy(EditNumber);
     LabelError = new QLabel(this);
@@ -55,9 +56,8 @@ void TFormDeal::applyLanguage(int language) {
 void TFormDeal::showFor(int current, int language) {
     applyLanguage(language);
     EditNumber->setText(current > 0 ? QString::number(current) : QString());
-    EditNumber->selectAll();
-    EditNumber->setFocus();
     LabelError->hide();
+    EditNumber->focusSelected();
     smallwindow::showOrRaise(this);
 }
 
@@ -65,8 +65,7 @@ void TFormDeal::accept() {
     const auto number = vestorine::parseDealNumber(EditNumber->text().toStdString());
     if (!number) {
         LabelError->show();
-        EditNumber->selectAll();
-        EditNumber->setFocus();
+        EditNumber->focusSelected();
         return;
     }
     QDialog::accept();
