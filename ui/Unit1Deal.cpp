@@ -48,6 +48,7 @@ void TForm1::outsideDeal(std::function<void()> action) {
 void TForm1::dealCards(int number) {
     if (m_loto)
         m_loto->hide();
+    m_cells->setDealing(true);
     paintAllPlaceholders();
     // A tick during the deal would blank or restore an old status over the new one.
     TimerBlinking->stop();
@@ -70,6 +71,7 @@ void TForm1::dealCards(int number) {
             repaint();
         }
     }
+    m_cells->setDealing(false);
     m_session->endDeal();
     showStatus();
 }

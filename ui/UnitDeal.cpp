@@ -2,13 +2,13 @@
 
 #include "DealShuffle.h"
 #include "Messages.h"
+#include "access/TextBoxAccessible.h"
 #include "common/Catalog.h"
 #include "common/SmallWindow.h"
 #include "common/WindowTexts.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -20,7 +20,8 @@ TFormDeal::TFormDeal(QWidget* parent)
     setModal(false);
     auto* box = new QVBoxLayout(this);
     m_prompt = new QLabel(this);
-    EditNumber = new QLineEdit(this);
+    textboxaccessible::install();
+    EditNumber = new NumberBox(this);
     EditNumber->setObjectName(QStringLiteral("EditNumber"));
     m_prompt->setBuddy(EditNumber);
     LabelError = new QLabel(this);
@@ -57,9 +58,8 @@ void TFormDeal::applyLanguage(int language) {
 void TFormDeal::showFor(int current, int language) {
     applyLanguage(language);
     EditNumber->setText(current > 0 ? QString::number(current) : QString());
-    EditNumber->selectAll();
-    EditNumber->setFocus();
     LabelError->hide();
+    EditNumber->focusSelected();
     smallwindow::showOrRaise(this);
 }
 
@@ -67,8 +67,7 @@ void TFormDeal::accept() {
     const auto number = vestorine::parseDealNumber(EditNumber->text().toStdString());
     if (!number) {
         LabelError->show();
-        EditNumber->selectAll();
-        EditNumber->setFocus();
+        EditNumber->focusSelected();
         return;
     }
     QDialog::accept();

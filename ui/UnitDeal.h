@@ -2,8 +2,9 @@
 
 #include <QDialog>
 
+#include "common/NumberBox.h"
+
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 // The small window that deals a chosen number: the current one is filled in and selected so
@@ -17,7 +18,7 @@ public:
     void showFor(int current, int language);
     void applyLanguage(int language);
 
-    QLineEdit* EditNumber = nullptr;
+    NumberBox* EditNumber = nullptr;
     QLabel* LabelError = nullptr;
     QPushButton* ButtonOk = nullptr;
     QPushButton* ButtonCancel = nullptr;

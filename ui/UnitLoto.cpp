@@ -9,9 +9,11 @@
 #include <QTimer>
 
 #include "Messages.h"
+#include "access/TextBoxAccessible.h"
 #include "common/Catalog.h"
 #include "common/Colours.h"
 #include "common/Fonts.h"
+#include "common/NumberBox.h"
 #include "common/SmallWindow.h"
 #include "common/WindowTexts.h"
 
@@ -48,8 +50,9 @@ TFormLoto::TFormLoto(vestorine::RandomSource& random, QWidget* parent)
 }
 
 void TFormLoto::createSlots() {
+    textboxaccessible::install();
     for (int k = 0; k < SlotCount; ++k) {
-        Edits[k] = new QLineEdit(this);
+        Edits[k] = new NumberBox(this);
         Edits[k]->setGeometry(SlotLeft[k], 32, 33, 32);
         Edits[k]->setFont(fonts::make(fonts::Family::Arial, 21));
         const QString caption = k + 1 < SlotCount ? texts::text(texts::LotoButton).arg(k + 1)

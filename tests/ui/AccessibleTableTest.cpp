@@ -173,3 +173,13 @@ TEST_F(AccessibleTableTest, DealAndResumeAnswerAtOnce) {
         EXPECT_EQ(whileDealing, dealing) << "before the last card lies";
     }
 }
+
+// A reader asking in the middle of a deal, as when the focus comes back from the menu that
+// started it, hears the new deal's cards, not the placeholders they are covering.
+TEST_F(AccessibleTableTest, CellsReadAsDealtWhileTheDealLaysThem) {
+    QString whileDealing;
+    form.setDealDelay(1);
+    QTimer::singleShot(0, [&] { whileDealing = cellName(4, 8); });
+    deal(layouts::allHome());
+    EXPECT_EQ(whileDealing, cellName(4, 8));
+}

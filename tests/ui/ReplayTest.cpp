@@ -7,9 +7,12 @@
 #include "UnitDeal.h"
 #include "ViewFile.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <vector>
 
 namespace {
 
@@ -34,9 +37,15 @@ protected:
     QAction* action(const char* name) {
         return form.findChild<QAction*>(QString::fromLatin1(name));
     }
+    // The number is selected once the window has the focus.
     TFormDeal* chooseDeal() {
         action("MenuChooseDeal")->trigger();
-        return form.findChild<TFormDeal*>();
+        auto* dialog = form.findChild<TFormDeal*>();
+        if (dialog && QTest::qWaitForWindowActive(dialog)) {
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents();
+        }
+        return dialog;
     }
 
     QTemporaryDir settingsDir;
@@ -160,6 +169,40 @@ TEST(FourColourAtStart, TheChoiceIsReadBeforeTheFirstPaint) {
     }
     cards::setFourColourSuits(false);
     QFile::remove(viewfile::filePath(folder));
+}
+
+// Whether a box had its text selected when the focus reached it: a screen reader told of the
+// selection before the focus reads the number twice.
+class FocusWatch : public QObject {
+public:
+    std::vector<bool> selectedAtFocus;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (auto* box = qobject_cast<QLineEdit*>(watched); box && event->type() == QEvent::FocusIn)
+            selectedAtFocus.push_back(box->hasSelectedText());
+        return false;
+    }
+};
+
+// Read once, whole and selected: the selection comes after the focus, and the text is one run
+// of attributes (joining one run per character, a reader stopped a digit short).
+TEST_F(ReplayTest, TheDealNumberIsReadOnceWholeAndSelected) {
+    action("MenuDeal32")->trigger();
+    const QString number = QString::number(game.DealNumber());
+    FocusWatch watch;
+    qApp->installEventFilter(&watch);
+    TFormDeal* dialog = chooseDeal();
+    qApp->removeEventFilter(&watch);
+    EXPECT_EQ(watch.selectedAtFocus, std::vector<bool>(watch.selectedAtFocus.size(), false));
+    ASSERT_FALSE(watch.selectedAtFocus.empty());
+    EXPECT_EQ(dialog->EditNumber->selectedText(), number);
+    int start = -1;
+    int end = -1;
+    QAccessible::queryAccessibleInterface(dialog->EditNumber)
+        ->textInterface()
+        ->attributes(int(number.size()) - 1, &start, &end);
+    EXPECT_EQ(dialog->EditNumber->text().mid(start, end - start), number);
 }
 
 } // namespace

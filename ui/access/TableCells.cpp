@@ -46,7 +46,7 @@ QString TableCells::gridName() const {
 
 QString TableCells::cellName(int row, int col) const {
     const Words set = words(m_game.Language());
-    const int what = shown(row, col);
+    const int what = m_dealing ? FaceDown : shown(row, col);
     QString shows;
     if (what == FaceDown)
         shows = set.faceDown;

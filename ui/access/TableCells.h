@@ -22,6 +22,10 @@ public:
                const TableGeometry& geometry);
 
     void painted(int row, int col, int shown);
+    // While a deal lays the cards, every cell reads as the back it is about to get: a reader
+    // asking then, as when the focus comes back from a menu, hears the new deal, not the
+    // placeholder being covered.
+    void setDealing(bool dealing) { m_dealing = dealing; }
     void talonPainted(int card);
     int shown(int row, int col) const { return m_shown[index(row, col)]; }
     // The card last painted on the talon, EmptyCell before the first.
@@ -50,4 +54,5 @@ private:
     std::array<int, vestorine::CellCount> m_shown;
     int m_talonCard = vestorine::EmptyCell;
     bool m_talonChanged = false;
+    bool m_dealing = false;
 };
