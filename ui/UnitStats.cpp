@@ -88,7 +88,7 @@ TFormStats::TFormStats(StatisticsKeeper& keeper, QWidget* parent)
     setWindowTitle(textsFor(vestorine::French).caption);
     move(120, 120);
     auto* layout = new QVBoxLayout(this);
-    // The window is as large as its texts, in either language.
+    // The window is as large as its texts, in every language.
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->setContentsMargins(16, 14, 16, 12);
     createRows(layout);
