@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "CardBack.h"
-#include "Messages.h"
+#include "Languages.h"
 #include "Settings.h"
 
 using namespace vestorine;
@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const SettingsRead read = parseSettings(text);
     if (read.language)
-        check(*read.language == English || *read.language == French);
+        check(isLanguage(*read.language));
     if (read.deck)
         check(*read.deck >= RandomDeckCode && *read.deck <= MaxDeckCode);
 
