@@ -4,6 +4,9 @@
 #include "Messages.h"
 #include "common/Catalog.h"
 
+#include <QCoreApplication>
+
+#include <array>
 #include <cerrno>
 
 // The texts are written once, in English, as the catalogs' sources; each context is a window or
@@ -25,66 +28,67 @@ QString languageName(int language) {
     return QString::fromUtf8(name.data(), qsizetype(name.size()));
 }
 
-QString status(int message, int language) {
-    const Catalog words(language);
-    switch (message) {
-    case vestorine::MsgInviteDeal:
-        return words.translate("Status", "Click the button to deal");
-    case vestorine::MsgInvitePick:
-        return words.translate("Status", "Click a card");
-    case vestorine::MsgInviteCarry:
-        return words.translate("Status", "Move the talon to its ranking place");
-    case vestorine::MsgInviteReveal:
-        return words.translate("Status", "Click the remaining cards");
-    case vestorine::MsgLost:
-        //: "loose" is the game's own spelling, kept on purpose in English. Translate the meaning:
-        //: the player has lost.
-        return words.translate("Status", "!!! Sorry, you loose !!!");
-    case vestorine::MsgWon:
-        return words.translate("Status", "*** You succeed, bravo ***");
-    default:
+namespace {
+
+// By message id; the blank message has no words.
+constexpr std::array<const char*, vestorine::MessageCount> StatusWords{
+    nullptr,
+    QT_TRANSLATE_NOOP("Status", "Click the button to deal"),
+    QT_TRANSLATE_NOOP("Status", "Click a card"),
+    QT_TRANSLATE_NOOP("Status", "Move the talon to its ranking place"),
+    QT_TRANSLATE_NOOP("Status", "Click the remaining cards"),
+    //: "loose" is the game's own spelling, kept on purpose in English. Translate the meaning:
+    //: the player has lost.
+    QT_TRANSLATE_NOOP("Status", "!!! Sorry, you loose !!!"),
+    QT_TRANSLATE_NOOP("Status", "*** You succeed, bravo ***"),
+};
+
+// By rank index (card / 4); the game has no card from two to six.
+constexpr std::array<const char*, 13> RankWords{
+    QT_TRANSLATE_NOOP("Cards", "ace"),
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    QT_TRANSLATE_NOOP("Cards", "seven"),
+    QT_TRANSLATE_NOOP("Cards", "eight"),
+    QT_TRANSLATE_NOOP("Cards", "nine"),
+    QT_TRANSLATE_NOOP("Cards", "ten"),
+    QT_TRANSLATE_NOOP("Cards", "jack"),
+    QT_TRANSLATE_NOOP("Cards", "queen"),
+    QT_TRANSLATE_NOOP("Cards", "king"),
+};
+
+// By suit (card mod 4), the order of the card pictures.
+constexpr std::array<const char*, 4> SuitWords{
+    QT_TRANSLATE_NOOP("Cards", "clubs"),
+    QT_TRANSLATE_NOOP("Cards", "diamonds"),
+    QT_TRANSLATE_NOOP("Cards", "hearts"),
+    QT_TRANSLATE_NOOP("Cards", "spades"),
+};
+
+// The entry of a table in the language; empty outside the table or where it holds no words.
+template <std::size_t N>
+QString wordsAt(const std::array<const char*, N>& table, const char* context, int index,
+                int language) {
+    if (index < 0 || std::size_t(index) >= N || !table[std::size_t(index)])
         return {};
-    }
+    return Catalog(language).translate(context, table[std::size_t(index)]);
+}
+
+} // namespace
+
+QString status(int message, int language) {
+    return wordsAt(StatusWords, "Status", message, language);
 }
 
 QString rankName(int rank, int language) {
-    const Catalog words(language);
-    switch (rank) {
-    case 0:
-        return words.translate("Cards", "ace");
-    case 6:
-        return words.translate("Cards", "seven");
-    case 7:
-        return words.translate("Cards", "eight");
-    case 8:
-        return words.translate("Cards", "nine");
-    case 9:
-        return words.translate("Cards", "ten");
-    case 10:
-        return words.translate("Cards", "jack");
-    case 11:
-        return words.translate("Cards", "queen");
-    case 12:
-        return words.translate("Cards", "king");
-    default: // the game has no card from two to six
-        return {};
-    }
+    return wordsAt(RankWords, "Cards", rank, language);
 }
 
 QString suitName(int suit, int language) {
-    const Catalog words(language);
-    switch (suit) {
-    case 0:
-        return words.translate("Cards", "clubs");
-    case 1:
-        return words.translate("Cards", "diamonds");
-    case 2:
-        return words.translate("Cards", "hearts");
-    case 3:
-        return words.translate("Cards", "spades");
-    default:
-        return {};
-    }
+    return wordsAt(SuitWords, "Cards", suit, language);
 }
 
 QString cardName(int card, int language) {
